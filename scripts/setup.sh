@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what building, testing and running the program need on Debian 12,
+# as root. Safe to run again: it skips what is already there.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build googletest clang clang-format
+  g++-mingw-w64-i686 wine wine32:i386 xvfb xauth x11-utils imagemagick
+  fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine locales
+  tidy hyperfine ripgrep
+  cups cups-client printer-driver-cups-pdf libcups2:i386 poppler-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if ((${#missing[@]})); then
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
+fi
+
+# The Japanese locale makes Wine's ANSI code page 932 (Shift-JIS).
+if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
+  localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
+fi

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Sets everything up and runs every test: the native unit tests (with
+# sanitizers), the Windows tests under Wine, and the fuzz targets for a
+# bounded time. Run as root on Debian 12 from the repository's top folder.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh
+
+cmake --preset native >/dev/null
+cmake --build --preset native
+ctest --preset native
+
+cmake --preset win32 >/dev/null
+cmake --build --preset win32
+source scripts/wine-harness.sh
+harness_template "$PWD/build/win32/wine-template"
+trap harness_stop EXIT
+harness_start "$PWD/build/win32/wine-template"
+ctest --preset win32
+harness_stop
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+scripts/run-fuzzers.sh build/fuzz

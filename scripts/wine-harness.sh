@@ -1,0 +1,87 @@
+# Wine test harness, sourced by scripts/test.sh and scripts/start.sh.
+#
+#   harness_template DIR   make (once) a configured 32-bit prefix in DIR
+#   harness_start TEMPLATE make a fresh copy of TEMPLATE, start Xvfb and the
+#                          wine server on it and export WINEPREFIX/DISPLAY
+#   harness_stop           stop what harness_start started and remove the copy
+#
+# Every Windows test of one run shares the copy; no run sees another's registry.
+
+export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+harness_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+# Writes a .reg file in Wine's UTF-16 form so the Japanese face names survive.
+harness_reg_import() {
+  local file=$1
+  { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE; } >"$file"
+  wine regedit /S "$(winepath -w "$file")" >/dev/null 2>&1
+}
+
+harness_template() {
+  local dir=$1
+  [[ -f $dir/.ready ]] && return 0
+  rm -rf "$dir"
+  mkdir -p "$(dirname "$dir")"
+  (
+    export WINEPREFIX=$dir
+    wineboot --init >/dev/null 2>&1
+    # Without these replacements every MS face falls back to one fixed-pitch font.
+    harness_reg_import "$dir/setup.reg" <<'REG'
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"ＭＳ Ｐゴシック"="IPAPGothic"
+"ＭＳ ゴシック"="IPAGothic"
+"ＭＳ Ｐ明朝"="IPAPMincho"
+"ＭＳ 明朝"="IPAMincho"
+"MS PGothic"="IPAPGothic"
+"MS Gothic"="IPAGothic"
+"MS PMincho"="IPAPMincho"
+"MS Mincho"="IPAMincho"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"="Default"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
+"Default"="1024x768"
+REG
+    # Debian's Wine does not find its own marlett.ttf; without it caption
+    # buttons are drawn as letters.
+    cp /usr/share/wine/fonts/marlett.ttf "$dir/drive_c/windows/Fonts/"
+    wineserver -w
+  )
+  touch "$dir/.ready"
+}
+
+harness_free_display() {
+  local n=90
+  while [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]]; do n=$((n + 1)); done
+  echo ":$n"
+}
+
+harness_start() {
+  local template=$1
+  HARNESS_RUN=$(mktemp -d /tmp/zs-wine.XXXXXX)
+  cp -a "$template" "$HARNESS_RUN/prefix"
+  export WINEPREFIX=$HARNESS_RUN/prefix
+  DISPLAY=$(harness_free_display)
+  export DISPLAY
+  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  HARNESS_XVFB=$!
+  for _ in $(seq 50); do [[ -e /tmp/.X11-unix/X${DISPLAY#:} ]] && break; sleep 0.1; done
+  # A persistent server and a finished wineboot before the first test: else
+  # ctest waits on the pipes that Wine's background processes keep open.
+  wineserver -p
+  wineboot >/dev/null 2>&1 </dev/null
+}
+
+harness_stop() {
+  [[ -n ${HARNESS_RUN:-} ]] || return 0
+  WINEPREFIX=$HARNESS_RUN/prefix wineserver -k >/dev/null 2>&1 || true
+  WINEPREFIX=$HARNESS_RUN/prefix wineserver -w >/dev/null 2>&1 || true
+  [[ -n ${HARNESS_XVFB:-} ]] && kill "$HARNESS_XVFB" 2>/dev/null && wait "$HARNESS_XVFB" 2>/dev/null
+  rm -rf "$HARNESS_RUN"
+  HARNESS_RUN= HARNESS_XVFB=
+}
