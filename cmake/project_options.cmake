@@ -32,3 +32,13 @@ function(zs_add_gtest name)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES TIMEOUT 300)
 endfunction()
+
+# zs_program_path(var target): the path under which a test finds a program
+# built by this tree; for Windows tests the Wine drive-Z form of it.
+function(zs_program_path var target)
+  if(WIN32)
+    set(${var} "Z:$<TARGET_FILE:${target}>" PARENT_SCOPE)
+  else()
+    set(${var} "$<TARGET_FILE:${target}>" PARENT_SCOPE)
+  endif()
+endfunction()
