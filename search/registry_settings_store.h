@@ -1,0 +1,26 @@
+#pragma once
+// The settings store in the Windows registry, below HKEY_CURRENT_USER.
+
+#include "search/settings_store.h"
+
+#include <windows.h>
+
+#include <string>
+
+class TRegistrySettingsStore : public TSettingsStore {
+ public:
+  // Opens HKEY_CURRENT_USER\keyName, creating it when missing. A failure is
+  // not reported: sections are then looked for directly below HKEY_CURRENT_USER.
+  explicit TRegistrySettingsStore(const std::string& keyName);
+  ~TRegistrySettingsStore() override;
+
+  std::string ReadString(const std::string& section, const std::string& name,
+                         const std::string& def) override;
+  void WriteString(const std::string& section, const std::string& name,
+                   const std::string& text) override;
+
+ private:
+  HKEY Root() const { return Key_ != nullptr ? Key_ : HKEY_CURRENT_USER; }
+
+  HKEY Key_ = nullptr;  // null when the open failed
+};
