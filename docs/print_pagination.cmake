@@ -1,0 +1,3 @@
+# The viewers' page loop: platform-free, built on both targets.
+add_library(zs_print_pagination STATIC ${CMAKE_CURRENT_LIST_DIR}/print_pagination.cpp)
+target_link_libraries(zs_print_pagination PUBLIC zs_options)

@@ -1,0 +1,36 @@
+#pragma once
+// Colours and font attributes as the hyperlink label's look machine sees them,
+// free of window code so that the machine builds and is tested natively.
+
+#include <cstdint>
+#include <string>
+
+// The toolkit's colour: 0x00BBGGRR, or 0xFF000000 plus a system colour index.
+using TColor = std::uint32_t;
+
+inline constexpr TColor clBtnFace = 0xFF00000F;
+inline constexpr TColor clWindowText = 0xFF000008;
+inline constexpr TColor clBlue = 0x00FF0000;
+inline constexpr TColor clRed = 0x000000FF;
+
+// Bit set of bold, italic, underline and strike-out.
+using TFontStyles = std::uint8_t;
+inline constexpr TFontStyles fsBold = 1;
+inline constexpr TFontStyles fsItalic = 2;
+inline constexpr TFontStyles fsUnderline = 4;
+inline constexpr TFontStyles fsStrikeOut = 8;
+
+enum class TFontPitch : std::uint8_t { Default, Fixed, Variable };
+
+// Everything that copying a font copies. Height is the character height in
+// pixels, without the internal leading.
+struct TFontAttributes {
+  std::string Name;
+  int Height = 0;
+  std::uint8_t Charset = 0;
+  TFontPitch Pitch = TFontPitch::Default;
+  TColor Color = clWindowText;
+  TFontStyles Style = 0;
+
+  bool operator==(const TFontAttributes&) const = default;
+};
