@@ -1,0 +1,46 @@
+#pragma once
+// Helpers for the tests that run under Wine: a private working folder, files
+// as bytes, and the shell-open recorder.
+
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+// A new empty folder under %TEMP%, made the current directory while the
+// object lives; the previous directory is restored and the folder removed.
+class TTempWorkFolder {
+ public:
+  TTempWorkFolder();
+  ~TTempWorkFolder();
+  TTempWorkFolder(const TTempWorkFolder&) = delete;
+  TTempWorkFolder& operator=(const TTempWorkFolder&) = delete;
+  // Full path with a trailing backslash.
+  const std::string& Path() const { return Folder; }
+
+ private:
+  std::string Folder;
+  std::string Previous;
+};
+
+std::string ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+// The file's lines without their line ends; none when it does not exist.
+std::vector<std::string> ReadLines(const std::string& path);
+
+// The file's lines once it has at least `count` of them, or what it has when
+// `timeoutMs` has passed: for logs that programs started by the shell write
+// after the call that started them has returned.
+std::vector<std::string> WaitForLines(const std::string& path, std::size_t count,
+                                      int timeoutMs = 10000);
+
+// Makes the shell's OPEN of files with this extension (".txt", ".htm", ".exe")
+// start the recorder program, which appends its command line to `log`.
+// Returns the recorder's full path as it appears at the start of each line.
+std::string RecordShellOpens(const std::string& extension, const std::string& log);
+
+// Runs a command line to its end; returns the exit code, or -1 when it
+// could not be started.
+int RunToEnd(const std::string& commandLine);
+
+}  // namespace testsupport
