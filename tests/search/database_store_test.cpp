@@ -25,8 +25,8 @@ TEST(DatabaseStoreTest, LoadTakesAsManyEntriesAsTheCountSays) {
   const TCountCase cases[] = {
       {"zero", StringValue("0"), DefaultEntries()},
       {"empty text", StringValue(""), DefaultEntries()},
-      {"no data at all", {TValueKind::String, ""}, DefaultEntries()},
-      {"no data, wrong type", {TValueKind::Other, ""}, DefaultEntries()},
+      {"no data at all", RawValue(TValueKind::String, ""), DefaultEntries()},
+      {"no data, wrong type", RawValue(TValueKind::Other, ""), DefaultEntries()},
       {"letters", StringValue("abc"), DefaultEntries()},
       {"digit and blank", StringValue("2 "), DefaultEntries()},
       {"out of range", StringValue("2147483648"), DefaultEntries()},
@@ -34,13 +34,9 @@ TEST(DatabaseStoreTest, LoadTakesAsManyEntriesAsTheCountSays) {
       {"plus", StringValue("+2"), {"a", "b"}},
       {"dollar", StringValue("$2"), {"a", "b"}},
       {"0x", StringValue("0x3"), {"a", "b", "c"}},
-      {"expandable string", {TValueKind::ExpandString, std::string("2\0", 2)}, {"a", "b"}},
-      {"no terminating zero", {TValueKind::String, "3"}, {"a", "b", "c"}},
-      {"text ends at first zero",
-       {TValueKind::String, std::string("1\0"
-                                        "5",
-                                        3)},
-       {"a"}},
+      {"expandable string", RawValue(TValueKind::ExpandString, std::string("2\0", 2)), {"a", "b"}},
+      {"no terminating zero", RawValue(TValueKind::String, "3"), {"a", "b", "c"}},
+      {"text ends at first zero", RawValue(TValueKind::String, std::string{'1', '\0', '5'}), {"a"}},
       {"minus one", StringValue("-1"), {}},
       {"beyond the stored values", StringValue("6"), {"a", "b", "c", "d", "", ""}},
   };
@@ -71,8 +67,8 @@ TEST(DatabaseStoreTest, LoadKeepsPositionsOfMissingAndOddEntries) {
   TMemorySettingsStore store;
   PlantList(store, "4", {"one", "two", "three", "four"});
   store.Remove(kSection, EntryValueName(2));
-  store.Plant(kSection, EntryValueName(3), {TValueKind::ExpandString, "%TEMP%\\x.txt"});
-  store.Plant(kSection, EntryValueName(4), {TValueKind::String, ""});
+  store.Plant(kSection, EntryValueName(3), RawValue(TValueKind::ExpandString, "%TEMP%\\x.txt"));
+  store.Plant(kSection, EntryValueName(4), RawValue(TValueKind::String, ""));
   TDatabaseList list;
   list.LoadFromStore(store);
   EXPECT_EQ(list.Entries(), (TEntries{"one", "", "%TEMP%\\x.txt", ""}));
@@ -107,13 +103,13 @@ TEST(DatabaseStoreTest, LoadErrorsStopTheLoadAndKeepEarlierEntries) {
   const TLoadErrorCase cases[] = {
       {"count as a number",
        [](TMemorySettingsStore& s) {
-         s.Plant(kSection, kCount, {TValueKind::Other, std::string("\x03\0\0\0", 4)});
+         s.Plant(kSection, kCount, RawValue(TValueKind::Other, std::string("\x03\0\0\0", 4)));
        },
        "'RegCount' のデータ型が不正です",
        {}},
       {"entry as a number",
        [](TMemorySettingsStore& s) {
-         s.Plant(kSection, EntryValueName(3), {TValueKind::Other, "\x01"});
+         s.Plant(kSection, EntryValueName(3), RawValue(TValueKind::Other, "\x01"));
        },
        "'FileName3' のデータ型が不正です",
        {"a", "b"}},
@@ -198,7 +194,7 @@ TEST(DatabaseStoreTest, EmptyListSavesZeroAndComesBackAsDefaults) {
 
 TEST(DatabaseStoreTest, SaveReplacesANumberTypedCount) {
   TMemorySettingsStore store;
-  store.Plant(kSection, kCount, {TValueKind::Other, std::string("\x02\0\0\0", 4)});
+  store.Plant(kSection, kCount, RawValue(TValueKind::Other, std::string("\x02\0\0\0", 4)));
   ListOf({"a"}).SaveToStore(store);
   EXPECT_EQ(store.Find(kSection, kCount)->Kind, TValueKind::String);
   EXPECT_EQ(store.Find(kSection, kCount)->Data, std::string("1\0", 2));

@@ -26,9 +26,13 @@ inline TEntries Join(TEntries front, const TEntries& back) {
   return front;
 }
 
+// Built by functions rather than braces: GCC 12 misreports arrays of braced
+// values holding strings as maybe uninitialized.
+inline TStoredValue RawValue(TValueKind kind, const std::string& data) { return {kind, data}; }
+
 // A string value as the registry stores it: with its terminating zero.
 inline TStoredValue StringValue(const std::string& text) {
-  return {TValueKind::String, text + '\0'};
+  return RawValue(TValueKind::String, text + '\0');
 }
 
 // Plants a count and entries in the section the list reads.
