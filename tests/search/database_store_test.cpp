@@ -235,12 +235,4 @@ TEST(DatabaseStoreTest, SaveErrorsStopTheSaveAndKeepEarlierValues) {
   }
 }
 
-TEST(DatabaseStoreTest, IntegersAreWrittenAsDecimalText) {
-  TMemorySettingsStore store;
-  store.WriteInteger(kSection, "n", -2147483647 - 1);
-  EXPECT_EQ(store.Find(kSection, "n")->Data, std::string("-2147483648\0", 12));
-  EXPECT_EQ(store.ReadInteger(kSection, "n", 7), -2147483647 - 1);
-  EXPECT_EQ(store.ReadInteger(kSection, "missing", 7), 7);
-}
-
 }  // namespace
