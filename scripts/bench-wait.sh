@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Compares the launcher's wait with a plain spin poll while a search script
+# runs: CPU of the program and of the wine server, and the delay from the
+# script's end to the shell open. Usage: scripts/bench-wait.sh [SECONDS] [RUNS]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-3} runs=${2:-30}
+
+scripts/setup.sh
+cmake --preset win32 >/dev/null
+cmake --build --preset win32 --target wait_bench
+source scripts/wine-harness.sh
+harness_template "$PWD/build/win32/wine-template"
+trap harness_stop EXIT
+harness_start "$PWD/build/win32/wine-template"
+
+bench=$(winepath -w "$PWD/build/win32/bench/wait_bench.exe")
+work=$(mktemp -d)
+# The wine server of this prefix; the benchmark reads its CPU time through Z:.
+server=$(pgrep -n wineserver)
+for mode in spin event; do
+  (cd "$work" && wine "$bench" "$mode" "$seconds" "$runs" "Z:\\proc\\$server\\stat")
+done
+rm -rf "$work"
