@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build googletest clang clang-format
+  build-essential cmake ninja-build googletest clang libclang-rt-14-dev clang-format
   g++-mingw-w64-i686 wine wine32:i386 xvfb xauth x11-utils imagemagick
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine locales
   tidy hyperfine ripgrep
@@ -21,8 +21,16 @@ if ((${#missing[@]})); then
     dpkg --add-architecture i386
   fi
   export DEBIAN_FRONTEND=noninteractive
+  # Packages such as cups would start their services; the tests start their
+  # own and nothing may be left running, so service starts are refused here.
+  policy=/usr/sbin/policy-rc.d
+  if [[ ! -e $policy ]]; then
+    printf '#!/bin/sh\nexit 101\n' >"$policy"
+    chmod +x "$policy"
+    trap 'rm -f "$policy"' EXIT
+  fi
   apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
+  apt-get install -y -qq "${missing[@]}" </dev/null
 fi
 
 # The Japanese locale makes Wine's ANSI code page 932 (Shift-JIS).
