@@ -1,0 +1,28 @@
+#pragma once
+// Streams a database through the matcher in blocks, so memory stays bounded
+// whatever the file's size. Records longer than the largest block are skipped
+// and counted.
+
+#include "zsfind/record_matcher.h"
+
+#include <cstdint>
+#include <functional>
+#include <string_view>
+
+class TReadFile;
+
+struct TScanLimits {
+  std::size_t BlockSize = 1 << 20;
+  std::size_t MaxRecord = 16 << 20;
+};
+
+struct TScanOutcome {
+  std::uint64_t Matches = 0;
+  std::uint64_t LongRecords = 0;
+  bool ReadFailed = false;
+};
+
+using TRecordSink = std::function<void(std::string_view record)>;
+
+TScanOutcome ScanDatabase(TReadFile& file, TRecordMatcher& matcher, const TRecordSink& sink,
+                          const TScanLimits& limits = {});

@@ -1,0 +1,66 @@
+#pragma once
+// The few file operations the tool needs, on the host's own calls: POSIX on
+// the build machine, the ANSI Win32 functions on Windows (paths are Shift-JIS
+// bytes, passed on unconverted).
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class TReadFile {
+ public:
+  TReadFile() = default;
+  TReadFile(const TReadFile&) = delete;
+  TReadFile& operator=(const TReadFile&) = delete;
+  ~TReadFile();
+
+  // False for a missing file, a folder or a file that cannot be opened.
+  bool Open(const std::string& path);
+  // Bytes read, 0 at the end, -1 on a read error.
+  long long Read(unsigned char* buffer, std::size_t size);
+  std::optional<std::uint64_t> Size();
+  bool Seek(std::uint64_t offset);
+
+ private:
+  std::intptr_t Handle = -1;
+};
+
+class TWriteFile {
+ public:
+  TWriteFile() = default;
+  TWriteFile(const TWriteFile&) = delete;
+  TWriteFile& operator=(const TWriteFile&) = delete;
+  ~TWriteFile();
+
+  // Creates or empties the file.
+  bool Create(const std::string& path);
+  // Writes are buffered; a failure sticks and is reported by Close.
+  void Write(std::string_view data);
+  std::uint64_t Offset() const { return Written + Pending.size(); }
+  // Overwrites bytes already written (the count in a header).
+  void WriteAt(std::uint64_t offset, std::string_view data);
+  bool Close();
+
+ private:
+  void Flush();
+  bool RawWrite(std::string_view data);
+  bool RawWriteAt(std::uint64_t offset, std::string_view data);
+
+  std::intptr_t Handle = -1;
+  std::string Pending;
+  std::uint64_t Written = 0;
+  bool Failed = false;
+};
+
+bool FileExists(const std::string& path);
+// Creates the folder when it is missing; true when it exists afterwards.
+bool MakeDirectory(const std::string& path);
+// Moves from over to, replacing to.
+bool ReplaceFile(const std::string& from, const std::string& to);
+bool RemoveFile(const std::string& path);
+// The process's command line as the system holds it, where it has one.
+std::optional<std::string> RawCommandLine();
+// The folder part of a path (up to its last separator that is a whole
+// character, not the trail byte of 表), empty when there is none.
+std::string ParentDirectory(std::string_view path);

@@ -1,0 +1,33 @@
+#include "zsfind/file_system.h"
+
+#include "zsfind/sjis.h"
+
+std::string ParentDirectory(std::string_view path) {
+  const auto* begin = reinterpret_cast<const unsigned char*>(path.data());
+  const auto* end = begin + path.size();
+  const unsigned char* lastSeparator = nullptr;
+  for (const unsigned char* p = begin; p < end; p += CharLength(p, end)) {
+    if (*p == '\\' || *p == '/') lastSeparator = p;
+  }
+  if (!lastSeparator) return {};
+  return std::string(path.substr(0, static_cast<std::size_t>(lastSeparator - begin)));
+}
+
+void TWriteFile::Write(std::string_view data) {
+  constexpr std::size_t kBufferSize = 256 * 1024;
+  Pending.append(data);
+  if (Pending.size() >= kBufferSize) Flush();
+}
+
+void TWriteFile::Flush() {
+  if (!Pending.empty() && !Failed) {
+    Failed = !RawWrite(Pending);
+    Written += Pending.size();
+  }
+  Pending.clear();
+}
+
+void TWriteFile::WriteAt(std::uint64_t offset, std::string_view data) {
+  Flush();
+  if (!Failed) Failed = !RawWriteAt(offset, data);
+}

@@ -1,0 +1,41 @@
+#pragma once
+// Texts of the result files and the console, in Shift-JIS. None of them is a
+// format string: user text is joined to them, never formatted through them.
+
+#include <string_view>
+
+namespace zsmsg {
+
+inline constexpr std::string_view kTitle = "検索結果";
+inline constexpr std::string_view kWords = "検索語：";
+inline constexpr std::string_view kDatabase = "データベース：";
+inline constexpr std::string_view kCompare = "比較：";
+inline constexpr std::string_view kFolded = "大文字・小文字、全角・半角を区別しない";
+inline constexpr std::string_view kExact = "完全一致（バイト単位）";
+inline constexpr std::string_view kCount = "該当：";
+inline constexpr std::string_view kCountUnit = " 件";
+inline constexpr std::string_view kNotSearched = "検索できません";
+inline constexpr std::string_view kProblem = "エラー：";
+inline constexpr std::string_view kOpenQuote = "「";
+inline constexpr std::string_view kCloseQuote = "」";
+
+inline constexpr std::string_view kNoWord = "検索語が指定されていません。";
+inline constexpr std::string_view kBadWord =
+    "検索語に改行または不完全な２バイト文字が含まれています。";
+inline constexpr std::string_view kNoDatabase = "データベースが指定されていません。";
+inline constexpr std::string_view kDatabaseMissing =
+    "データベースのファイルが見つからないか、開けません。";
+inline constexpr std::string_view kReadFailed = "データベースの読み込み中にエラーが起きました。";
+inline constexpr std::string_view kLongRecords =
+    "件のレコードは長すぎる（16 MiB を超える）ため、検索していません。";
+inline constexpr std::string_view kTooManyArguments =
+    "検索語またはデータベース名が空白・コンマ・セミコロン・等号で分かれてしまいました。"
+    "それらを含む語やファイル名は、全体を二重引用符（\"）で囲んでください。";
+inline constexpr std::string_view kQuoteInArguments =
+    "検索語またはデータベース名の二重引用符（\"）を正しく受け取れませんでした。"
+    "検索語に二重引用符は使えません。";
+inline constexpr std::string_view kBadMode =
+    "比較方法の設定が正しくありません（fold または exact を指定してください）。";
+inline constexpr std::string_view kBadOptions = "zsfind の呼び出し方が正しくありません。";
+
+}  // namespace zsmsg

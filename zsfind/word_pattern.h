@@ -1,0 +1,49 @@
+#pragma once
+// One search word, compiled for the chosen comparison, and its occurrences in
+// a record. An occurrence always begins and ends on a character boundary.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum class TCompare { Folded, Exact };
+
+// Byte offsets of one occurrence within a record.
+struct THit {
+  std::size_t Begin;
+  std::size_t End;
+};
+
+class TWordPattern {
+ public:
+  // The word must be whole Shift-JIS characters (see IsUsableWord).
+  TWordPattern(std::string_view word, TCompare compare);
+
+  bool OccursIn(std::string_view record) const;
+  // Appends every occurrence, overlapping ones included, in order.
+  void CollectHits(std::string_view record, std::vector<THit>& hits) const;
+  bool SameAs(const TWordPattern& other) const;
+
+  const std::string& Bytes() const { return Word; }
+  const std::vector<std::uint16_t>& FoldedCodes() const { return Folded; }
+  TCompare Compare() const { return Mode; }
+
+ private:
+  // Calls onHit(begin, end) per occurrence until it returns false.
+  template <typename TOnHit>
+  void Scan(std::string_view record, TOnHit onHit) const;
+  template <typename TOnHit>
+  void ScanExact(std::string_view record, TOnHit onHit) const;
+  template <typename TOnHit>
+  void ScanFolded(std::string_view record, TOnHit onHit) const;
+
+  std::string Word;
+  std::vector<std::uint16_t> Folded;
+  TCompare Mode;
+};
+
+// A word can be searched when it is not empty, consists of whole characters
+// and holds no line break (a record never does).
+bool IsUsableWord(std::string_view word);
