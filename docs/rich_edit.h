@@ -1,0 +1,24 @@
+#pragma once
+// The viewers' read-only rich-text area (Rich Edit 1.0): vertical scroll bar
+// only while the text is longer than the area, long lines wrapped, the
+// selection hidden without the focus, "ＭＳ ゴシック" 12 pixels for plain text.
+
+#include "widgets/win_control.h"
+
+#include <string>
+
+class TRichEdit : public TWinControl {
+ public:
+  explicit TRichEdit(TWinControl* parent);
+
+  // Replaces the whole text with the document file's content.
+  void LoadFromFile(const std::string& fileName);
+  // Prints the whole text on the default printer under this job title.
+  void Print(const std::string& jobTitle);
+
+ protected:
+  void FontChanged() override;
+
+ private:
+  void ApplyPlainTextFormat();
+};

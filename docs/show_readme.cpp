@@ -1,0 +1,16 @@
+#include "docs/show_readme.h"
+
+namespace {
+
+const TViewerDesign kReadmeDesign{"ｽﾞﾉ文献ﾃﾞｰﾀﾍﾞｰｽ 簡易検索ﾌﾟﾛｸﾞﾗﾑ Readme", 426, 539, "zreadme.txt",
+                                  "Readmeファイルが見つかりません．"};
+
+}  // namespace
+
+TShowReadmeForm::TShowReadmeForm() : TDocumentViewer(kReadmeDesign) {
+  RichEditShowArea.SetBounds(8, 8, 401, 433);
+  SetUpButtons(BitBtnClose, BitBtnPrintReadme, 304, 16, 456);
+  BitBtnPrintReadme.OnClick = [this] { BitBtnPrintReadmeClick(); };
+}
+
+void ShowReadmeWindow() { OpenViewer<TShowReadmeForm>(*Application); }

@@ -1,0 +1,81 @@
+#include "widgets/light_label.h"
+
+#include "widgets/application.h"
+
+#include <shellapi.h>
+
+namespace {
+
+class TWin32LinkShell : public TLinkShell {
+ public:
+  std::string ProgramPath() override {
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+      const DWORD length =
+          GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+      if (length < path.size()) {
+        path.resize(length);
+        return path;
+      }
+      path.resize(path.size() * 2);
+    }
+  }
+  void* ApplicationWindow() override {
+    return Application != nullptr ? Application->Handle() : nullptr;
+  }
+  void Execute(void* owner, const char* verb, const std::string& file, const char* parameters,
+               const std::string& directory, int show) override {
+    ShellExecuteA(static_cast<HWND>(owner), verb, file.c_str(), parameters, directory.c_str(),
+                  show);
+  }
+};
+
+}  // namespace
+
+TLinkShell& ProgramShell() {
+  static TWin32LinkShell shell;
+  return shell;
+}
+
+TLightLabel::TLabelPart::TLabelPart(TLabel& label) : Label(label) {
+  // A control under construction has no parent font yet: the look fonts start
+  // from the toolkit's default font, not from the form's.
+  Label.Font().Assign(DefaultFontAttributes());
+}
+
+TLightLabel::TLightLabel(TWinControl* parent) : TLightLabel(parent, ProgramShell()) {}
+
+TLightLabel::TLightLabel(TWinControl* parent, TLinkShell& shell)
+    : TLabel(parent), Shell(shell), Looks(Part, Shell, DefaultFontAttributes()) {
+  Looks.OnMouseEnter = [this] {
+    if (OnMouseEnter) OnMouseEnter(*this);
+  };
+  Looks.OnMouseLeave = [this] {
+    if (OnMouseLeave) OnMouseLeave(*this);
+  };
+}
+
+void TLightLabel::MouseEnter() {
+  TLabel::MouseEnter();
+  Looks.PointerEntered();
+}
+
+void TLightLabel::MouseLeave() {
+  TLabel::MouseLeave();
+  Looks.PointerLeft();
+}
+
+void TLightLabel::MouseDown(TMouseButton button, int x, int y) {
+  TLabel::MouseDown(button, x, y);
+  Looks.ButtonPressed();
+}
+
+void TLightLabel::MouseUp(TMouseButton button, int x, int y) {
+  TLabel::MouseUp(button, x, y);
+  Looks.ButtonReleased();
+}
+
+void TLightLabel::Click() {
+  Jump();
+  TLabel::Click();
+}
