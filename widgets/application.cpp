@@ -1,0 +1,213 @@
+#include "widgets/application.h"
+
+#include "widgets/app_text.h"
+#include "widgets/form.h"
+
+TApplication* Application = nullptr;
+
+namespace {
+
+constexpr const char* kApplicationClass = "TZunoseekApplication";
+
+std::string ProgramPath() {
+  std::string path(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (n < path.size()) {
+      path.resize(n);
+      return path;
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
+bool IsKeyMessageId(UINT message) {
+  switch (message) {
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_CHAR:
+    case WM_SYSKEYDOWN:
+    case WM_SYSKEYUP:
+    case WM_SYSCHAR:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Centres the next message box of this thread on the screen: the platform
+// would place it over its owner.
+class TCentreNextBox {
+ public:
+  TCentreNextBox() { Hook = SetWindowsHookExA(WH_CBT, &Proc, nullptr, GetCurrentThreadId()); }
+  ~TCentreNextBox() {
+    if (Hook != nullptr) UnhookWindowsHookEx(Hook);
+    Hook = nullptr;
+  }
+  TCentreNextBox(const TCentreNextBox&) = delete;
+  TCentreNextBox& operator=(const TCentreNextBox&) = delete;
+
+ private:
+  static LRESULT CALLBACK Proc(int code, WPARAM wParam, LPARAM lParam) {
+    const HHOOK hook = Hook;
+    if (code == HCBT_ACTIVATE && hook != nullptr) {
+      auto box = reinterpret_cast<HWND>(wParam);
+      char name[16] = {};
+      GetClassNameA(box, name, sizeof name);
+      if (std::string(name) == "#32770") {
+        RECT r;
+        GetWindowRect(box, &r);
+        const int w = r.right - r.left, h = r.bottom - r.top;
+        SetWindowPos(box, nullptr, (GetSystemMetrics(SM_CXSCREEN) - w) / 2,
+                     (GetSystemMetrics(SM_CYSCREEN) - h) / 2, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        UnhookWindowsHookEx(hook);
+        Hook = nullptr;
+      }
+    }
+    return CallNextHookEx(hook, code, wParam, lParam);
+  }
+  static thread_local HHOOK Hook;
+};
+
+thread_local HHOOK TCentreNextBox::Hook = nullptr;
+
+}  // namespace
+
+HICON ProgramIcon(int size) {
+  auto icon = static_cast<HICON>(
+      LoadImageA(GetModuleHandleA(nullptr), "MAINICON", IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+  return icon != nullptr ? icon : LoadIconA(nullptr, IDI_APPLICATION);
+}
+
+TApplication::TApplication() : AppTitle(ApplicationTitle(ProgramPath())) {
+  Application = this;
+  static const bool registered = [] {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &WindowProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hIcon = ProgramIcon(32);
+    wc.hIconSm = ProgramIcon(16);
+    wc.lpszClassName = kApplicationClass;
+    return RegisterClassExA(&wc) != 0;
+  }();
+  (void)registered;
+  // A window of no size in the middle of the screen, as the owner of every
+  // form it carries the program's one taskbar button, titled with the title.
+  Window = CreateWindowExA(0, kApplicationClass, AppTitle.c_str(),
+                           WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                           GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0,
+                           0, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+TApplication::~TApplication() {
+  DestroyForms();
+  DestroyWindow(Window);
+  Application = nullptr;
+}
+
+void TApplication::FormCreated(TForm* form) {
+  if (Main == nullptr) Main = form;
+}
+
+void TApplication::FormDestroyed(TForm* form) {
+  if (Main == form) Main = nullptr;
+}
+
+void TApplication::Run(int showCommand) {
+  if (Main != nullptr) {
+    ShowWindow(Window, SW_SHOWNOACTIVATE);
+    switch (showCommand) {
+      case SW_SHOWMAXIMIZED:
+        Main->ShowWithCommand(SW_SHOWMAXIMIZED);
+        break;
+      case SW_SHOWMINNOACTIVE:
+        Main->ShowWithCommand(SW_SHOWNOACTIVATE);
+        Minimize();
+        break;
+      default:
+        Main->Show();
+        break;
+    }
+  }
+  while (!EndFlag) {
+    if (!ProcessMessage()) {
+      MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    }
+  }
+}
+
+bool TApplication::ProcessMessage() {
+  MSG msg;
+  if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+  if (msg.message == WM_QUIT) {
+    EndFlag = true;
+  } else if (!IsKeyMessage(msg)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return true;
+}
+
+void TApplication::PumpPendingMessages() {
+  while (ProcessMessage()) {
+  }
+}
+
+bool TApplication::IsKeyMessage(const MSG& msg) {
+  if (!IsKeyMessageId(msg.message)) return false;
+  TWinControl* control = TWinControl::FindControl(msg.hwnd);
+  bool used = false;
+  Guard([&] { used = control != nullptr && control->PreProcessKey(msg); });
+  return used;
+}
+
+bool TApplication::IsShortCut(TShortCut shortCut) {
+  return Main != nullptr && IsWindowEnabled(Main->Handle()) && Main->IsShortCut(shortCut);
+}
+
+void TApplication::DestroyForms() {
+  while (!Owned.empty()) {
+    std::unique_ptr<TForm> form = std::move(Owned.back());
+    Owned.pop_back();
+    Guard([&] { form->FormDestroy(); });
+    form->DestroyHandle();
+    form.reset();
+  }
+}
+
+void TApplication::Minimize() { ShowWindow(Window, SW_MINIMIZE); }
+
+int TApplication::ShowBox(const std::string& text, UINT flags) {
+  HWND owner = Main != nullptr ? Main->Handle() : Window;
+  TCentreNextBox centre;
+  return MessageBoxA(owner, text.c_str(), AppTitle.c_str(), flags);
+}
+
+void TApplication::ShowMessage(const std::string& text) { ShowBox(text, MB_OK); }
+
+void TApplication::ShowException(const std::exception& error) {
+  ShowBox(ErrorBoxText(error.what()), MB_OK | MB_ICONSTOP);
+}
+
+LRESULT CALLBACK TApplication::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  TApplication* app = Application;
+  if (app != nullptr && window == app->Window) {
+    switch (message) {
+      case WM_CLOSE:
+        // "Close" on the taskbar button closes the main form.
+        if (app->Main != nullptr) app->Main->Close();
+        return 0;
+      case WM_SETFOCUS:
+        // Restored from the taskbar: the focus goes back to a form.
+        if (app->Main != nullptr && IsWindowVisible(app->Main->Handle())) {
+          SetActiveWindow(app->Main->Handle());
+        }
+        return 0;
+      default:
+        break;
+    }
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}

@@ -1,0 +1,93 @@
+#pragma once
+// The application object: the program's title and hidden top-level window,
+// the forms it owns, the message loop with its key pre-processing, and the
+// program's two message boxes.
+
+#include "widgets/shortcut.h"
+
+#include <windows.h>
+
+#include <exception>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TForm;
+
+// The program's icon at 32 or 16 pixels (resource "MAINICON"), or the
+// system's default icon when the program has none.
+HICON ProgramIcon(int size);
+
+class TApplication {
+ public:
+  TApplication();
+  ~TApplication();
+  TApplication(const TApplication&) = delete;
+  TApplication& operator=(const TApplication&) = delete;
+
+  const std::string& Title() const { return AppTitle; }
+  // The hidden top-level window: owner of every form, holder of the taskbar button.
+  HWND Handle() const { return Window; }
+
+  // Constructs a form that the application owns and destroys at the end. The
+  // first form constructed becomes the main form.
+  template <class T, class... Args>
+  T& CreateForm(Args&&... args) {
+    auto form = std::make_unique<T>(std::forward<Args>(args)...);
+    T& ref = *form;
+    Owned.push_back(std::move(form));
+    return ref;
+  }
+  TForm* MainForm() const { return Main; }
+
+  // Shows the main form as the start-up show command asks and runs the
+  // message loop until the program is to end.
+  void Run(int showCommand);
+  // Takes one message if there is one: pre-processes and dispatches it.
+  bool ProcessMessage();
+  // Dispatches every waiting message and returns when none is left; never
+  // waits. A quit message only marks the program to end.
+  void PumpPendingMessages();
+  void Terminate() { PostQuitMessage(0); }
+  bool Terminated() const { return EndFlag; }
+  // Destroys every owned form, newest first; each runs FormDestroy before.
+  void DestroyForms();
+  void Minimize();
+
+  // The main form's shortcut, while the main form is enabled.
+  bool IsShortCut(TShortCut shortCut);
+
+  // The plain message box: the text, no icon, OK, the title, centred on the
+  // screen; the main form is disabled while it is open.
+  void ShowMessage(const std::string& text);
+  // The general error box: the message (with "." added by ErrorBoxText) and
+  // a stop icon.
+  void ShowException(const std::exception& error);
+  // Runs a handler; an error it raises is shown in the error box.
+  template <class F>
+  void Guard(F&& handler) {
+    try {
+      handler();
+    } catch (const std::exception& error) {
+      ShowException(error);
+    }
+  }
+
+  // Kept by TForm.
+  void FormCreated(TForm* form);
+  void FormDestroyed(TForm* form);
+
+ private:
+  int ShowBox(const std::string& text, UINT flags);
+  bool IsKeyMessage(const MSG& msg);
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  std::string AppTitle;
+  HWND Window = nullptr;
+  std::vector<std::unique_ptr<TForm>> Owned;
+  TForm* Main = nullptr;
+  bool EndFlag = false;
+};
+
+// The one application object of the program, set while it exists.
+extern TApplication* Application;

@@ -1,0 +1,70 @@
+#include "widgets/combo_box.h"
+
+#include "widgets/dpi.h"
+#include "widgets/edit.h"
+#include "widgets/form.h"
+
+TComboBox::TComboBox(TWinControl* parent) : TWinControl(parent) {
+  SetTabStop(true);
+  CreateChild("COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL);
+}
+
+std::string TComboBox::Text() const { return WindowText(Handle()); }
+
+void TComboBox::SetText(const std::string& text) { SetWindowTextA(Handle(), text.c_str()); }
+
+void TComboBox::SetItems(const std::vector<std::string>& items) {
+  SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
+  for (const std::string& item : items) {
+    SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  }
+}
+
+std::vector<std::string> TComboBox::Items() const {
+  std::vector<std::string> items;
+  const auto count = SendMessageA(Handle(), CB_GETCOUNT, 0, 0);
+  for (WPARAM i = 0; i < static_cast<WPARAM>(count); ++i) {
+    std::string text(static_cast<std::size_t>(SendMessageA(Handle(), CB_GETLBTEXTLEN, i, 0)) + 1,
+                     '\0');
+    const auto n = SendMessageA(Handle(), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    items.push_back(text);
+  }
+  return items;
+}
+
+int TComboBox::ItemIndex() const {
+  return static_cast<int>(SendMessageA(Handle(), CB_GETCURSEL, 0, 0));
+}
+
+void TComboBox::SetItemIndex(int index) {
+  SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void TComboBox::SetDropDown(int rows, int itemHeight) {
+  Rows = rows;
+  ItemHeight = itemHeight;
+  ApplyHeights();
+}
+
+void TComboBox::CommandNotify(WORD code) {
+  // The focus lies in the edit part, a window of the platform's.
+  if (code == CBN_SETFOCUS) {
+    if (TForm* form = ParentForm()) form->FocusChanged(this);
+  }
+}
+
+void TComboBox::BoundsChanged(const RECT&) { ApplyHeights(); }
+
+void TComboBox::ApplyHeights() {
+  // The window's height covers the closed field and the dropped-down list;
+  // the field keeps the height of the bounds.
+  const RECT& r = BoundsRect();
+  const int field = r.bottom - r.top;
+  const int rowHeight = ScaleToScreen(ItemHeight);
+  SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, rowHeight);
+  const auto edge = GetSystemMetrics(SM_CYEDGE) * 2 + 2;
+  if (field > edge) SendMessageA(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field - edge);
+  SetWindowPos(Handle(), nullptr, r.left, r.top, r.right - r.left, field + Rows * rowHeight + 2,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}

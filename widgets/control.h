@@ -1,0 +1,63 @@
+#pragma once
+// The base of every control: a place in its parent, a caption and a font.
+// Windowless controls (TGraphicControl) are painted by their parent; the
+// others (TWinControl) own a window.
+
+#include "widgets/font.h"
+
+#include <windows.h>
+
+#include <string>
+
+class TWinControl;
+class TForm;
+
+class TControl {
+ public:
+  // Registers with the parent, whose font the new control starts with.
+  explicit TControl(TWinControl* parent);
+  virtual ~TControl();
+  TControl(const TControl&) = delete;
+  TControl& operator=(const TControl&) = delete;
+
+  TWinControl* Parent() const { return ParentControl; }
+  // The form that holds the control (itself for a form).
+  TForm* ParentForm();
+
+  // Place and size in design pixels (96 per inch), scaled to the screen.
+  void SetBounds(int left, int top, int width, int height);
+  // The rectangle in screen pixels, relative to the parent's client area.
+  const RECT& BoundsRect() const { return Bounds; }
+  int Width() const { return Bounds.right - Bounds.left; }
+  int Height() const { return Bounds.bottom - Bounds.top; }
+
+  const std::string& Caption() const { return CaptionText; }
+  void SetCaption(const std::string& caption);
+
+  TFont& Font() { return ControlFont; }
+  const TFont& Font() const { return ControlFont; }
+
+  bool Visible() const { return IsVisible; }
+  void SetVisible(bool visible);
+  bool Enabled() const { return IsEnabled; }
+  void SetEnabled(bool enabled);
+
+ protected:
+  // Sets the rectangle in screen pixels, as autosizing controls do.
+  void SetScreenBounds(const RECT& rect);
+  // Records where the window already is, without moving it.
+  void RecordBounds(const RECT& rect) { Bounds = rect; }
+
+  virtual void BoundsChanged(const RECT& /*old*/) {}
+  virtual void CaptionChanged() {}
+  virtual void FontChanged() {}
+  virtual void StateChanged() {}
+
+ private:
+  TWinControl* ParentControl;
+  RECT Bounds{};
+  std::string CaptionText;
+  TFont ControlFont;
+  bool IsVisible = true;
+  bool IsEnabled = true;
+};

@@ -1,0 +1,51 @@
+#pragma once
+// A font as controls hold it: attributes that can be copied, and a Windows
+// font made from them when first needed. The font object owns that handle.
+
+#include "widgets/light_label_font.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+// What every new font and control starts with: "ＭＳ Ｐゴシック" 12 pixels
+// (9 points) in Shift-JIS on a Japanese system, "MS Sans Serif" 11 pixels
+// (8 points) elsewhere; window-text colour, regular.
+TFontAttributes DefaultFontAttributes();
+
+// Shift-JIS character set, as the Windows headers number it.
+inline constexpr std::uint8_t kShiftJisCharset = 128;
+
+class TFont {
+ public:
+  TFont();
+  ~TFont();
+  TFont(const TFont&) = delete;
+  TFont& operator=(const TFont&) = delete;
+
+  // Copies every attribute; nothing happens when source is this font.
+  void Assign(const TFont& source);
+  void Assign(const TFontAttributes& attributes);
+  const TFontAttributes& Attributes() const { return Attr; }
+
+  void SetName(const std::string& name);
+  // The character height in design pixels, without the internal leading.
+  void SetHeight(int height);
+  void SetCharset(std::uint8_t charset);
+  void SetPitch(TFontPitch pitch);
+  void SetColor(TColor color);
+  void SetStyle(TFontStyles style);
+
+  // The Windows font at the screen's resolution, made on first use.
+  HFONT Handle() const;
+
+  // Called after every change of an attribute.
+  std::function<void()> OnChange;
+
+ private:
+  void Changed();
+
+  TFontAttributes Attr;
+  mutable HFONT Handle_ = nullptr;
+};

@@ -1,0 +1,217 @@
+#include "widgets/form.h"
+
+#include "widgets/application.h"
+#include "widgets/dpi.h"
+#include "widgets/graphics.h"
+
+namespace {
+
+constexpr const char* kFormClass = "TZunoseekForm";
+constexpr DWORD kSizeableStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_CLIPCHILDREN;
+
+void RegisterFormClass() {
+  static const bool registered = [] {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = instance;
+    wc.hIcon = ProgramIcon(32);
+    wc.hIconSm = ProgramIcon(16);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kFormClass;
+    return RegisterClassExA(&wc) != 0;
+  }();
+  (void)registered;
+}
+
+}  // namespace
+
+TForm::TForm() : TWinControl(nullptr) {
+  RegisterFormClass();
+  HWND window = CreateWindowExA(0, kFormClass, "", kSizeableStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, Application->Handle(), nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+  Attach(window);
+  RECT r;
+  GetWindowRect(window, &r);
+  RecordBounds(r);
+  SetVisible(false);
+  Application->FormCreated(this);
+}
+
+TForm::~TForm() {
+  if (MainMenu != nullptr) MainMenu->Detach();
+  Application->FormDestroyed(this);
+}
+
+void TForm::SetBorderStyle(TBorderStyle style) {
+  const DWORD bits = style == TBorderStyle::Dialog ? kDialogStyle : kSizeableStyle;
+  SetWindowLongA(Handle(), GWL_STYLE, static_cast<LONG>(bits));
+  LONG ex = GetWindowLongA(Handle(), GWL_EXSTYLE);
+  ex = style == TBorderStyle::Dialog ? ex | WS_EX_DLGMODALFRAME : ex & ~WS_EX_DLGMODALFRAME;
+  SetWindowLongA(Handle(), GWL_EXSTYLE, ex);
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void TForm::SetStayOnTop(bool onTop) {
+  SetWindowPos(Handle(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TForm::SetClientSize(int width, int height) {
+  RECT r{0, 0, ScaleToScreen(width), ScaleToScreen(height)};
+  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongA(Handle(), GWL_STYLE)),
+                     MainMenu != nullptr,
+                     static_cast<DWORD>(GetWindowLongA(Handle(), GWL_EXSTYLE)));
+  const RECT& b = BoundsRect();
+  SetScreenBounds(RECT{b.left, b.top, b.left + r.right - r.left, b.top + r.bottom - r.top});
+}
+
+void TForm::SetMenu(TMainMenu& menu) {
+  MainMenu = &menu;
+  menu.AttachTo(Handle());
+  BoundsChanged(BoundsRect());
+}
+
+void TForm::Show() { ShowWithCommand(SW_SHOWNORMAL); }
+
+void TForm::ShowWithCommand(int command) {
+  if (Placement == TPosition::ScreenCenter) {
+    const int w = Width(), h = Height();
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2;
+    const int y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
+    SetScreenBounds(RECT{x, y, x + w, y + h});
+  }
+  TControl::SetVisible(true);
+  ShowWindow(Handle(), command);
+  if (command != SW_SHOWMINNOACTIVE && command != SW_SHOWNOACTIVATE) {
+    SetForegroundWindow(Handle());
+  }
+  UpdateWindow(Handle());
+}
+
+void TForm::Hide() {
+  TControl::SetVisible(false);
+  ShowWindow(Handle(), SW_HIDE);
+}
+
+void TForm::Close() {
+  if (Application->MainForm() == this) {
+    Application->Terminate();
+  } else {
+    Hide();
+  }
+}
+
+bool TForm::IsShortCut(TShortCut shortCut) {
+  return MainMenu != nullptr && MainMenu->IsShortCut(shortCut);
+}
+
+void TForm::MenuCommand(WORD id) {
+  if (MainMenu != nullptr) MainMenu->DispatchCommand(id);
+}
+
+void TForm::BoundsChanged(const RECT&) {
+  const RECT& r = BoundsRect();
+  SetWindowPos(Handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(Handle(), &ps);
+      PaintControls(dc);
+      EndPaint(Handle(), &ps);
+      return 0;
+    }
+    case WM_CLOSE:
+      Close();
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) Activated();
+      return 0;
+    case WM_SETFOCUS:
+      Activated();
+      return 0;
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == SC_MINIMIZE && Application->MainForm() == this) {
+        Application->Minimize();
+        return 0;
+      }
+      break;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wParam) Application->Guard([this] { EndSession(); });
+      return 0;
+    case WM_WINDOWPOSCHANGED: {
+      // Keeps the known rectangle in step with moves and resizes by the user.
+      const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
+      if (!(pos->flags & SWP_NOMOVE) || !(pos->flags & SWP_NOSIZE)) {
+        RECT r;
+        GetWindowRect(Handle(), &r);
+        if (!IsIconic(Handle())) RecordBounds(r);
+      }
+      break;
+    }
+    default:
+      break;
+  }
+  return TWinControl::WndProc(message, wParam, lParam);
+}
+
+void TForm::Activated() {
+  if (Active != nullptr && Active->CanFocus()) {
+    Active->SetFocus();
+  } else {
+    SelectFirst();
+  }
+}
+
+std::vector<TWinControl*> TForm::TabList() const {
+  std::vector<TWinControl*> list;
+  for (TControl* child : Controls()) {
+    auto* control = dynamic_cast<TWinControl*>(child);
+    if (control != nullptr && control->TabStop()) list.push_back(control);
+  }
+  std::stable_sort(list.begin(), list.end(), [](const TWinControl* a, const TWinControl* b) {
+    return a->TabOrder() < b->TabOrder();
+  });
+  return list;
+}
+
+void TForm::SelectFirst() {
+  for (TWinControl* control : TabList()) {
+    if (control->CanFocus()) {
+      control->SetFocus();
+      return;
+    }
+  }
+}
+
+void TForm::SelectNext(TWinControl* from, bool forward) {
+  const std::vector<TWinControl*> list = TabList();
+  if (list.empty()) return;
+  const auto n = static_cast<std::ptrdiff_t>(list.size());
+  std::ptrdiff_t at = std::find(list.begin(), list.end(), from) - list.begin();
+  if (at == n) at = forward ? n - 1 : 0;
+  for (std::ptrdiff_t step = 1; step <= n; ++step) {
+    TWinControl* next =
+        list[static_cast<std::size_t>(((at + (forward ? step : -step)) % n + n) % n)];
+    if (next->CanFocus()) {
+      next->SetFocus();
+      // Text fields entered by keyboard show their whole text selected.
+      if (SendMessageA(next->Handle(), WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
+        SendMessageA(next->Handle(), EM_SETSEL, 0, -1);
+      }
+      return;
+    }
+  }
+}

@@ -1,0 +1,72 @@
+#pragma once
+// A top-level window holding controls as named members. It keeps the control
+// that had the focus, moves the focus with Tab and the arrow keys in tab
+// order, takes access keys, and runs its main menu's shortcuts. Closing the
+// main form ends the program; closing any other form hides it.
+
+#include "widgets/main_menu.h"
+#include "widgets/win_control.h"
+
+#include <vector>
+
+enum class TBorderStyle { Sizeable, Dialog };
+enum class TPosition { Designed, ScreenCenter };
+
+class TForm : public TWinControl {
+ public:
+  // Creates the window hidden, owned by the application's window, with the
+  // default font, the button-face background and the program's icon.
+  TForm();
+  ~TForm() override;
+
+  void SetBorderStyle(TBorderStyle style);
+  void SetStayOnTop(bool onTop);
+  void SetPosition(TPosition position) { Placement = position; }
+  // The client area's size in design pixels.
+  void SetClientSize(int width, int height);
+  // Attaches the menu bar; the outer size stays.
+  void SetMenu(TMainMenu& menu);
+  TMainMenu* Menu() const { return MainMenu; }
+
+  // Shows and activates the form (centred first, for TPosition::ScreenCenter).
+  void Show();
+  // Shows with a ShowWindow command, as the program's start-up does.
+  void ShowWithCommand(int command);
+  void Hide();
+  // The main form ends the program; any other form is hidden.
+  void Close();
+
+  // Runs the first item of the menu with this shortcut; true when one matched.
+  bool IsShortCut(TShortCut shortCut);
+  // Tab and Shift+Tab, arrows, Enter on a button: true when consumed.
+  bool DialogKey(const MSG& msg);
+  // An access key: true when a control took it.
+  bool DialogChar(char ch);
+
+  TWinControl* ActiveControl() const { return Active; }
+  void FocusChanged(TWinControl* control) { Active = control; }
+  // Focuses the first control in tab order.
+  void SelectFirst();
+  // Focuses the control after (or before) from in tab order, wrapping round.
+  void SelectNext(TWinControl* from, bool forward);
+
+  // Run by the application before it destroys the form; errors are reported.
+  virtual void FormDestroy() {}
+  // Windows is ending the session while the program runs.
+  virtual void EndSession() {}
+  // Destroys the window and every control window in it.
+  void DestroyHandle() { DestroyWindowNow(); }
+
+ protected:
+  LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void MenuCommand(WORD id) override;
+  void BoundsChanged(const RECT& old) override;
+
+ private:
+  std::vector<TWinControl*> TabList() const;
+  void Activated();
+
+  TMainMenu* MainMenu = nullptr;
+  TWinControl* Active = nullptr;
+  TPosition Placement = TPosition::Designed;
+};

@@ -1,0 +1,39 @@
+#pragma once
+// A text label painted by its parent: caption, font, background colour or
+// transparency, and sizing itself to its text.
+
+#include "widgets/graphic_control.h"
+
+class TLabel : public TGraphicControl {
+ public:
+  explicit TLabel(TWinControl* parent);
+
+  void Paint(HDC dc) override;
+
+  TColor Color() const { return Background; }
+  void SetColor(TColor color);
+  bool Transparent() const { return IsTransparent; }
+  void SetTransparent(bool transparent);
+  bool AutoSize() const { return SizeToText; }
+  void SetAutoSize(bool autoSize);
+  // Long lines wrap within the width (which then stays).
+  void SetWordWrap(bool wrap);
+  // "&" marks an access key (shown underlined) unless this is false.
+  void SetShowAccelChar(bool show);
+
+ protected:
+  void CaptionChanged() override;
+  void FontChanged() override;
+  void BoundsChanged(const RECT& old) override;
+
+ private:
+  UINT TextFormat() const;
+  void AdjustSize();
+
+  TColor Background = clBtnFace;
+  bool IsTransparent = false;
+  bool SizeToText = true;
+  bool Wrap = false;
+  bool AccelChar = true;
+  bool Adjusting = false;
+};

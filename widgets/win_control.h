@@ -1,0 +1,83 @@
+#pragma once
+// A control that owns a window. Platform controls (edit, button, combo box)
+// are subclassed and our own windows use a plain class, so that every window
+// of ours finds its object and sends each message to WndProc. Windowless
+// children are painted and fed the mouse from here.
+
+#include "widgets/control.h"
+#include "widgets/mouse_router.h"
+
+#include <windows.h>
+
+#include <vector>
+
+class TWinControl : public TControl {
+ public:
+  explicit TWinControl(TWinControl* parent);
+  ~TWinControl() override;
+
+  HWND Handle() const { return Window; }
+  // The object of a window of ours, or null.
+  static TWinControl* FromHandle(HWND window);
+  // The nearest window of ours that is window or holds it (the combo box for
+  // its edit part), or null.
+  static TWinControl* FindControl(HWND window);
+
+  // Every child control, in the order of creation.
+  const std::vector<TControl*>& Controls() const { return Children; }
+
+  int TabOrder() const { return Tab; }
+  void SetTabOrder(int order) { Tab = order; }
+  bool TabStop() const { return Stop; }
+  void SetTabStop(bool stop);
+
+  bool Focused() const { return Window != nullptr && GetFocus() == Window; }
+  bool CanFocus() const;
+  virtual void SetFocus();
+
+  // Key pre-processing by the message loop, for the control with the focus:
+  // menu shortcuts first, then the form's dialog keys. True when consumed.
+  bool PreProcessKey(const MSG& msg);
+
+  // An access key typed in the form: true when this control took it.
+  virtual bool DialogChar(char /*ch*/) { return false; }
+  // Enter with the focus on this control: true when it acted (a button).
+  virtual bool DialogEnter() { return false; }
+
+ protected:
+  // Creates a platform control as a child of the parent and subclasses it.
+  void CreateChild(const char* className, DWORD style, DWORD exStyle = 0);
+  // Takes over a window made elsewhere (our own top-level windows).
+  void Attach(HWND window);
+  // Destroys the window (and every child window) now.
+  void DestroyWindowNow();
+
+  virtual LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam);
+  // A WM_COMMAND notification from this control's own window.
+  virtual void CommandNotify(WORD /*code*/) {}
+  // WM_COMMAND from a menu.
+  virtual void MenuCommand(WORD /*id*/) {}
+  virtual void DrawItem(const DRAWITEMSTRUCT& /*item*/) {}
+  // Paints the windowless children that meet the clip box.
+  void PaintControls(HDC dc);
+
+  void BoundsChanged(const RECT& old) override;
+  void CaptionChanged() override;
+  void FontChanged() override;
+  void StateChanged() override;
+
+ private:
+  friend class TControl;
+  void InsertControl(TControl* control);
+  void RemoveControl(TControl* control);
+  void Detach();
+  static LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  HWND Window = nullptr;
+  WNDPROC PlatformProc = nullptr;
+  std::vector<TControl*> Children;
+  TMouseRouter Mouse{*this};
+  int Tab = 0;
+  bool Stop = false;
+};
