@@ -55,13 +55,16 @@ int RunZsfind(const std::vector<std::string>& args, const TAppEnvironment& envir
   const TFindRequest request = BuildFindRequest(options, environment.RawCommandLine);
   TTextReport text(options.TextOut.value_or(DefaultResult(environment, "out.txt")), options.Append);
   THtmlReport html(options.HtmlOut.value_or(DefaultResult(environment, "out.htm")), options.Append);
-  const bool started = text.Begin(request.Query) & html.Begin(request.Query);
+  // Both are begun either way; one that cannot be written does not keep the
+  // other from being filled.
+  const bool textStarted = text.Begin(request.Query);
+  const bool htmlStarted = html.Begin(request.Query);
 
   TOutcome outcome;
   if (!request.Problem.empty()) {
     outcome = {kExitBadRequest, std::nullopt, std::string(request.Problem)};
     if (!options.Error.empty()) err << "zsfind: " << options.Error << "\n";
-  } else if (started) {
+  } else if (textStarted || htmlStarted) {
     outcome = Search(request.Query, text, html);
   }
   if (!outcome.Problem.empty()) {

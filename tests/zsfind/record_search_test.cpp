@@ -1,0 +1,137 @@
+// The whole search path over a database file: anchor choice, block-wise
+// reading with tiny blocks, line ends, over-long records. Random databases
+// built from Shift-JIS traps are checked against a plain character-by-character
+// reference.
+
+#include "zsfind/char_fold.h"
+#include "zsfind/database_scan.h"
+#include "zsfind/file_system.h"
+#include "zsfind/sjis.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const kDatabase = "zsfind_record_search_test.tmp";
+
+void WriteDatabase(const std::string& bytes) {
+  std::ofstream(kDatabase, std::ios::binary) << bytes;
+}
+
+struct TFound {
+  std::vector<std::string> Records;
+  TScanOutcome Outcome;
+};
+
+TFound Scan(const std::vector<std::string>& words, TCompare compare, TScanLimits limits = {}) {
+  std::vector<TWordPattern> patterns;
+  for (const std::string& w : words) patterns.emplace_back(w, compare);
+  TRecordMatcher matcher(std::move(patterns));
+  TReadFile file;
+  EXPECT_TRUE(file.Open(kDatabase));
+  TFound found;
+  found.Outcome = ScanDatabase(
+      file, matcher, [&](std::string_view r) { found.Records.emplace_back(r); }, limits);
+  return found;
+}
+
+// Character-by-character reference: the record's characters (folded or as
+// bytes) contain the word's.
+std::vector<std::string> Characters(const std::string& text, TCompare compare) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const auto* end = p + text.size();
+  std::vector<std::string> chars;
+  while (p < end) {
+    if (compare == TCompare::Folded) {
+      const TFoldedChar c = ReadFolded(p, end);
+      chars.push_back(std::to_string(c.Code));
+      p += c.Length;
+    } else {
+      const std::size_t n = CharLength(p, end);
+      chars.emplace_back(reinterpret_cast<const char*>(p), n);
+      p += n;
+    }
+  }
+  return chars;
+}
+
+bool ReferenceContains(const std::string& record, const std::string& word, TCompare compare) {
+  const auto r = Characters(record, compare);
+  const auto w = Characters(word, compare);
+  return std::search(r.begin(), r.end(), w.begin(), w.end()) != r.end();
+}
+
+class RecordSearch : public ::testing::Test {
+ protected:
+  void TearDown() override { std::remove(kDatabase); }
+};
+
+TEST_F(RecordSearch, LineEndsAndBlockEdges) {
+  WriteDatabase("alpha beta\r\nbeta\r\n\r\ngamma alpha beta\nbeta alpha");
+  for (const std::size_t block : {std::size_t{3}, std::size_t{1} << 20}) {
+    const TFound found = Scan({"alpha", "beta"}, TCompare::Exact, {block, 64});
+    EXPECT_EQ(found.Records,
+              (std::vector<std::string>{"alpha beta", "gamma alpha beta", "beta alpha"}))
+        << block;
+    EXPECT_EQ(found.Outcome.Matches, 3u);
+  }
+}
+
+TEST_F(RecordSearch, OverlongRecordsAreSkippedAndCounted) {
+  WriteDatabase("hit 1\r\n" + std::string(100, 'x') + " hit\r\nhit 2\r\n" + std::string(70, 'y') +
+                "\r\nhit 3");
+  const TFound found = Scan({"hit"}, TCompare::Folded, {8, 64});
+  EXPECT_EQ(found.Records, (std::vector<std::string>{"hit 1", "hit 2", "hit 3"}));
+  EXPECT_EQ(found.Outcome.LongRecords, 2u);
+}
+
+TEST_F(RecordSearch, FolderIsNotADatabase) {
+  TReadFile file;
+  EXPECT_FALSE(file.Open("."));
+  EXPECT_FALSE(file.Open("no such database.txt"));
+}
+
+TEST_F(RecordSearch, RandomDatabasesAgreeWithReference) {
+  const std::vector<std::string> pieces = {
+      "a",  "A", "ａ", "Ａ", "ア", "ｱ",  "ヂ", "ﾁﾞ",   "表", "\\", "ソ", "＝",       "\x81", "ガ",
+      "ｶﾞ", "ｶ", "ﾞ",  "か", "1",  "１", " ",  "\x8E", "R",  "山", "纊", "\xED\x40", "ー",   "ｰ"};
+  std::mt19937 rng(20240607);
+  const auto pick = [&](std::size_t n) {
+    std::string s;
+    for (std::size_t i = 0; i < n; ++i) s += pieces[rng() % pieces.size()];
+    return s;
+  };
+  int checkedMatches = 0;
+  for (int round = 0; round < 300; ++round) {
+    std::vector<std::string> records;
+    std::string database;
+    for (int i = 0; i < 40; ++i) {
+      records.push_back(pick(rng() % 12));
+      database += records.back() + (rng() % 2 ? "\r\n" : "\n");
+    }
+    WriteDatabase(database);
+    std::vector<std::string> words = {pick(1 + rng() % 2), pick(1 + rng() % 2)};
+    if (!IsUsableWord(words[0]) || !IsUsableWord(words[1])) continue;
+    for (const TCompare compare : {TCompare::Exact, TCompare::Folded}) {
+      std::vector<std::string> expected;
+      for (const std::string& r : records) {
+        if (ReferenceContains(r, words[0], compare) && ReferenceContains(r, words[1], compare)) {
+          expected.push_back(r);
+        }
+      }
+      checkedMatches += static_cast<int>(expected.size());
+      EXPECT_EQ(Scan(words, compare, {5, 1 << 10}).Records, expected)
+          << "words " << words[0] << " / " << words[1] << " round " << round;
+    }
+  }
+  EXPECT_GT(checkedMatches, 100);
+}
+
+}  // namespace

@@ -1,0 +1,221 @@
+// The tool from its arguments to its result files: what the files hold, how
+// appending keeps the HTML one valid document, and that every bad input leaves
+// a result stating the problem (never an old one) and a non-zero exit code.
+
+#include "zsfind/zsfind_app.h"
+#include "zsfind/find_request.h"
+#include "zsfind/messages.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kDir = "zsfind_app_test";
+const std::string kText = kDir + "/res/out.txt";
+const std::string kHtml = kDir + "/res/out.htm";
+const std::string kDb = kDir + "/db.txt";
+
+std::string Read(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void Write(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+int Count(const std::string& text, const std::string& what) {
+  int n = 0;
+  for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
+class ZsfindApp : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::remove_all(kDir);
+    std::filesystem::create_directory(kDir);
+    Write(kDb,
+          "0001\t山田　太郎\t1987\t超伝導体の研究\r\n"
+          "0002\t佐藤　花子\t1990\tｶﾞｽ分析と超伝導\r\n"
+          "0003\tA&B <Co> \"x\" ^|\t2001\tガス超伝導\r\n");
+  }
+  void TearDown() override { std::filesystem::remove_all(kDir); }
+
+  int Run(std::vector<std::string> args, std::optional<std::string> raw = std::nullopt) {
+    std::vector<std::string> all = {"--text-out", kText, "--html-out", kHtml};
+    all.insert(all.end(), args.begin(), args.end());
+    std::ostringstream out, err;
+    return RunZsfind(all, {std::move(raw), "", '/'}, out, err);
+  }
+};
+
+TEST_F(ZsfindApp, WritesBothResults) {
+  EXPECT_EQ(Run({"超伝導", "ガス", kDb}), kExitFound);
+  const std::string text = Read(kText);
+  EXPECT_EQ(text.rfind("検索語：「超伝導」「ガス」　データベース：" + kDb, 0), 0u) << text;
+  EXPECT_NE(text.find("該当：2 件"), std::string::npos);
+  EXPECT_NE(text.find("\r\n0002\t佐藤　花子\t1990\tｶﾞｽ分析と超伝導\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\r\n0003\tA&B <Co> \"x\" ^|\t2001\tガス超伝導\r\n"), std::string::npos);
+  EXPECT_EQ(text.find("0001"), std::string::npos);
+
+  const std::string html = Read(kHtml);
+  EXPECT_NE(html.find("<meta charset=\"Shift_JIS\">"), std::string::npos);
+  EXPECT_NE(html.find("<b>2 件"), std::string::npos);
+  EXPECT_NE(html.find("<mark>ｶﾞｽ</mark>分析と<mark>超伝導</mark>"), std::string::npos);
+  EXPECT_NE(html.find("A&amp;B &lt;Co&gt; &quot;x&quot; ^|"), std::string::npos);
+  // ガス and 超伝導 touch in the last record and share one mark.
+  EXPECT_EQ(Count(html, "<mark>"), 3);
+  EXPECT_NE(html.find("<mark>ガス超伝導</mark>"), std::string::npos);
+}
+
+TEST_F(ZsfindApp, ExactComparisonAndOneWord) {
+  EXPECT_EQ(Run({"--exact", "ガス", "ガス", kDb}), kExitFound);
+  EXPECT_NE(Read(kText).find("検索語：「ガス」　"), std::string::npos);
+  EXPECT_NE(Read(kText).find("該当：1 件"), std::string::npos);
+  EXPECT_EQ(Run({"--mode", "exact", "nothing", "ガス", kDb}), kExitNotFound);
+  EXPECT_NE(Read(kText).find("該当：0 件"), std::string::npos);
+}
+
+TEST_F(ZsfindApp, AppendKeepsOneDocument) {
+  ASSERT_EQ(Run({"超伝導", "超伝導", kDb}), kExitFound);
+  ASSERT_EQ(Run({"--append", "山田", "山田", kDb}), kExitFound);
+  ASSERT_EQ(Run({"--append", "missing", "missing", kDb + ".none"}), kExitDatabaseProblem);
+  const std::string text = Read(kText);
+  EXPECT_EQ(Count(text, "検索語："), 3);
+  EXPECT_NE(text.find("該当：3 件"), std::string::npos);
+  EXPECT_NE(text.find("該当：1 件"), std::string::npos);
+  const std::string html = Read(kHtml);
+  EXPECT_EQ(Count(html, "<section>"), 3);
+  EXPECT_EQ(Count(html, "</section>"), 3);
+  EXPECT_EQ(Count(html, "<!DOCTYPE html>"), 1);
+  EXPECT_EQ(Count(html, "</html>"), 1);
+  EXPECT_EQ(html.substr(html.size() - 18), "</body>\r\n</html>\r\n");
+#if !defined(_WIN32)
+  // The validator: exit code 0 means neither errors nor warnings.
+  EXPECT_EQ(std::system(("tidy -q -e --input-encoding shiftjis " + kHtml).c_str()), 0);
+#endif
+}
+
+TEST_F(ZsfindApp, ForeignHtmlIsReplacedNotSpliced) {
+  std::filesystem::create_directory(kDir + "/res");
+  Write(kHtml, "<html><body>someone else's</body></html>\r\n");
+  ASSERT_EQ(Run({"--append", "山田", "山田", kDb}), kExitFound);
+  EXPECT_EQ(Read(kHtml).find("someone"), std::string::npos);
+  EXPECT_EQ(Count(Read(kHtml), "<section>"), 1);
+}
+
+struct TBadInput {
+  const char* Name;
+  std::vector<std::string> Args;
+  std::optional<std::string> Raw;
+  int Exit;
+  std::string_view Problem;
+};
+
+TEST_F(ZsfindApp, BadInputLeavesAResultStatingTheProblem) {
+  const std::vector<TBadInput> cases = {
+      {"missing database",
+       {"a", "b", kDir + "/none.txt"},
+       {},
+       kExitDatabaseProblem,
+       zsmsg::kDatabaseMissing},
+      {"folder as database", {"a", "b", kDir}, {}, kExitDatabaseProblem, zsmsg::kDatabaseMissing},
+      {"no words", {"", "", kDb}, {}, kExitBadRequest, zsmsg::kNoWord},
+      {"no database", {"a", "b", ""}, {}, kExitBadRequest, zsmsg::kNoDatabase},
+      {"broken word", {"a\x95", "b", kDb}, {}, kExitBadRequest, zsmsg::kBadWord},
+      {"bad mode", {"--mode=fuzzy", "a", "b", kDb}, {}, kExitBadRequest, zsmsg::kBadMode},
+      {"unknown option", {"--fast", "a", "b", kDb}, {}, kExitBadRequest, zsmsg::kBadOptions},
+      {"two operands", {"a", kDb}, {}, kExitBadRequest, zsmsg::kBadOptions},
+      {"split words",
+       {"--script-args", "foo", "bar", "baz", kDb},
+       {},
+       kExitBadRequest,
+       zsmsg::kTooManyArguments},
+      {"quote in a word",
+       {"--script-args", "a", "b", kDb, ""},
+       "zsfind.exe --script-args \"a\"b\" \"b\" \"db.txt\" \"\"",
+       kExitBadRequest,
+       zsmsg::kQuoteInArguments},
+  };
+  for (const TBadInput& c : cases) {
+    std::filesystem::create_directories(kDir + "/res");
+    Write(kText, "stale");
+    Write(kHtml, "stale");
+    EXPECT_EQ(Run(c.Args, c.Raw), c.Exit) << c.Name;
+    for (const std::string& path : {kText, kHtml}) {
+      const std::string result = Read(path);
+      EXPECT_EQ(result.find("stale"), std::string::npos) << c.Name;
+      EXPECT_NE(result.find(std::string(zsmsg::kProblem)), std::string::npos) << c.Name;
+      EXPECT_NE(result.find(c.Problem.substr(0, 20)), std::string::npos) << c.Name;
+    }
+  }
+}
+
+TEST_F(ZsfindApp, AwkwardButValidInput) {
+  const std::string japaneseDb = kDir + "/文献 データ 表.txt";
+  std::filesystem::copy_file(kDb, japaneseDb);
+  struct TCase {
+    const char* Name;
+    std::vector<std::string> Args;
+    std::optional<std::string> Raw;
+    std::string Expected;  // in the text result
+  };
+  const std::vector<TCase> cases = {
+      {"quoted database", {"山田", "", "\"" + kDb + "\""}, {}, "該当：1 件"},
+      {"Japanese path with blanks", {"佐藤", "佐藤", japaneseDb}, {}, "該当：1 件"},
+      {"cmd operators in a word", {"A&B <Co>", "^|", kDb}, {}, "該当：1 件"},
+      {"second word alone", {"", "ガス", kDb}, {}, "検索語：「ガス」　"},
+      {"script arguments",
+       {"--script-args", "?", "?", "?", ""},
+       "\"zsfind.exe\" --mode fold --script-args \"山田\" \"1987\" \"" + kDb + "\" \"\"",
+       "該当：1 件"},
+  };
+  for (const TCase& c : cases) {
+    EXPECT_EQ(Run(c.Args, c.Raw), kExitFound) << c.Name;
+    EXPECT_NE(Read(kText).find(c.Expected), std::string::npos) << c.Name << "\n" << Read(kText);
+  }
+}
+
+TEST_F(ZsfindApp, UnwritableResultIsRemoved) {
+  std::filesystem::create_directories(kDir + "/res");
+  Write(kText, "stale");
+  Write(kDir + "/blocker", "a file where a folder should be");
+  std::ostringstream out, err;
+  const int exit =
+      RunZsfind({"--text-out", kText, "--html-out", kDir + "/blocker/out.htm", "山田", "山田", kDb},
+                {std::nullopt, "", '/'}, out, err);
+  EXPECT_EQ(exit, kExitCannotWrite);
+  EXPECT_NE(Read(kText).find("該当：1 件"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(kDir + "/blocker/out.htm.zsfind-new"));
+}
+
+TEST(ZsfindScriptArgs, RawCommandLineShapes) {
+  struct TCase {
+    std::string Line;
+    std::optional<std::vector<std::string>> Values;
+  };
+  using V = std::vector<std::string>;
+  const std::vector<TCase> cases = {
+      {"x --script-args \"a\" \"b\" \"c\" \"\"", V{"a", "b", "c", ""}},
+      {"\"C:\\z s\\zsfind.exe\" --script-args  \"a b\"\t\"表\" \"C:\\x y\\z.txt\" \"\" ",
+       V{"a b", "表", "C:\\x y\\z.txt", ""}},
+      {"x --script-args \"a\"b\" \"c\"", std::nullopt},
+      {"x --script-args \"a\" b", std::nullopt},
+      {"x --script-args \"a\"\"b\"", std::nullopt},
+      {"x --script-args \"a", std::nullopt},
+      {"x --script-argsX \"a\"", std::nullopt},
+      {"x \"--script-args\" \"a\"", std::nullopt},
+  };
+  for (const TCase& c : cases) EXPECT_EQ(ParseScriptArgs(c.Line), c.Values) << c.Line;
+}
+
+}  // namespace
