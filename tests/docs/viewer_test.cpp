@@ -1,0 +1,163 @@
+// The help and readme viewers in-process under Wine: reading RTF, plain,
+// empty, missing and locked documents, and several viewers at once.
+
+#include "docs/document_loading.h"
+#include "docs/system_error.h"
+#include "tests/docs/viewer_test_support.h"
+
+#include <richedit.h>
+
+namespace {
+
+std::string Line(HWND area, int index) {
+  char buffer[512] = {};
+  *reinterpret_cast<WORD*>(buffer) = sizeof buffer - 1;
+  const auto length = SendMessageA(area, EM_GETLINE, index, reinterpret_cast<LPARAM>(buffer));
+  std::string line(buffer, static_cast<std::size_t>(length));
+  while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
+  return line;
+}
+
+CHARFORMATA FormatAt(HWND area, int position) {
+  SendMessageA(area, EM_SETSEL, position, position + 1);
+  CHARFORMATA format{};
+  format.cbSize = sizeof format;
+  SendMessageA(area, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+  return format;
+}
+
+RECT WindowRect(const TWinControl& control) {
+  RECT r;
+  GetWindowRect(control.Handle(), &r);
+  return r;
+}
+
+TEST_F(ViewerTest, HelpInRtfIsShownFormattedCentredWithTheCloseButtonFocused) {
+  testsupport::WriteFileBytes("helpzs.txt", ShippedDocument("helpzs.txt"));
+  Command(ShowHelpWindow);
+  const auto viewers = VisibleForms<TShowHelpForm>();
+  ASSERT_EQ(viewers.size(), 1u);
+  TShowHelpForm& viewer = *viewers[0];
+  EXPECT_TRUE(Watcher.Boxes.empty());
+  EXPECT_EQ(WindowText(viewer.Handle()), "ズノ文献ﾃﾞｰﾀﾍﾞｰｽ簡易検索ﾌﾟﾛｸﾞﾗﾑ ﾍﾙﾌﾟ");
+  const RECT r = WindowRect(viewer);
+  EXPECT_EQ(r.right - r.left, 394);
+  EXPECT_EQ(r.bottom - r.top, 529);
+  EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - 394) / 2);
+  EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - 529) / 2);
+  EXPECT_EQ(GetForegroundWindow(), viewer.Handle());
+  EXPECT_EQ(GetFocus(), viewer.BitBtnClose.Handle());
+
+  const HWND area = viewer.RichEditShowHint.Handle();
+  const std::string text = WindowText(area);
+  EXPECT_EQ(text.find("\\rtf"), std::string::npos);
+  EXPECT_EQ(text.find("ズノ文献データベース 簡易検索プログラム ヘルプ"), 0u);
+  // 表 and ソ end in the byte 0x5C; escaped in the file, intact on screen.
+  EXPECT_NE(text.find("二重引用符で囲んだフルパス"), std::string::npos);
+  EXPECT_NE(text.find("ｺﾋﾟｰ(C)"), std::string::npos);
+  EXPECT_TRUE(FormatAt(area, 0).dwEffects & CFE_BOLD);
+  // Wider than the area: a horizontal scroll bar is never shown.
+  EXPECT_FALSE(GetWindowLongA(area, GWL_STYLE) & WS_HSCROLL);
+  EXPECT_TRUE(GetWindowLongA(area, GWL_STYLE) & ES_READONLY);
+}
+
+TEST_F(ViewerTest, PlainTextWithLfEndingsIsShownLineByLineInTheFixedPitchFont) {
+  testsupport::WriteFileBytes("zreadme.txt", "表示テスト\nソース ABC\n\nｶﾀｶﾅ能\n");
+  Command(ShowReadmeWindow);
+  const auto viewers = VisibleForms<TShowReadmeForm>();
+  ASSERT_EQ(viewers.size(), 1u);
+  TShowReadmeForm& viewer = *viewers[0];
+  EXPECT_TRUE(Watcher.Boxes.empty());
+  EXPECT_EQ(WindowText(viewer.Handle()), "ｽﾞﾉ文献ﾃﾞｰﾀﾍﾞｰｽ 簡易検索ﾌﾟﾛｸﾞﾗﾑ Readme");
+  const RECT r = WindowRect(viewer);
+  EXPECT_EQ(r.right - r.left, 426);
+  EXPECT_EQ(r.bottom - r.top, 539);
+  const HWND area = viewer.RichEditShowArea.Handle();
+  EXPECT_EQ(GetFocus(), area);
+  const char* expected[] = {"表示テスト", "ソース ABC", "", "ｶﾀｶﾅ能"};
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(Line(area, i), expected[i]) << i;
+  const CHARFORMATA format = FormatAt(area, 0);
+  EXPECT_STREQ(format.szFaceName, "ＭＳ ゴシック");
+  EXPECT_EQ(format.yHeight, 180);  // 12 pixels: 9 points
+  EXPECT_EQ(format.bCharSet, SHIFTJIS_CHARSET);
+}
+
+TEST_F(ViewerTest, EmptyDocumentOpensAnEmptyViewer) {
+  testsupport::WriteFileBytes("helpzs.txt", "");
+  Command(ShowHelpWindow);
+  const auto viewers = VisibleForms<TShowHelpForm>();
+  ASSERT_EQ(viewers.size(), 1u);
+  EXPECT_EQ(WindowText(viewers[0]->RichEditShowHint.Handle()), "");
+  EXPECT_TRUE(Watcher.Boxes.empty());
+}
+
+TEST_F(ViewerTest, MissingDocumentShowsTheMessageAndNoWindowUntilItIsThere) {
+  const struct {
+    void (*Open)();
+    const char* File;
+    const char* Message;
+  } cases[] = {{ShowHelpWindow, "helpzs.txt", "ヘルプファイルが見つかりません．"},
+               {ShowReadmeWindow, "zreadme.txt", "Readmeファイルが見つかりません．"}};
+  CreateDirectoryA("zreadme.txt", nullptr);  // a folder of that name is no document
+  for (const auto& c : cases) {
+    Watcher.Boxes.clear();
+    Command(c.Open);
+    ASSERT_EQ(Watcher.Boxes.size(), 1u) << c.File;
+    EXPECT_EQ(Watcher.Boxes[0].Text, c.Message);
+    EXPECT_EQ(Watcher.Boxes[0].Title, App.Title());
+    EXPECT_FALSE(Watcher.Boxes[0].StopIcon);
+    EXPECT_TRUE(VisibleForms<TDocumentViewer>().empty()) << c.File;
+  }
+  RemoveDirectoryA("zreadme.txt");
+  for (const auto& c : cases) {
+    testsupport::WriteFileBytes(c.File, "now here\r\n");
+    Watcher.Boxes.clear();
+    Command(c.Open);
+    EXPECT_TRUE(Watcher.Boxes.empty()) << c.File;
+  }
+  EXPECT_EQ(VisibleForms<TDocumentViewer>().size(), 2u);
+}
+
+TEST_F(ViewerTest, DocumentLockedForWritingShowsTheOpenErrorAndAnEmptyViewer) {
+  testsupport::WriteFileBytes("helpzs.txt", "locked\r\n");
+  const HANDLE writer = CreateFileA("helpzs.txt", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+  Command(ShowHelpWindow);
+  CloseHandle(writer);
+  ASSERT_EQ(Watcher.Boxes.size(), 1u);
+  // The full path, the system's reason, and the error box's full stop.
+  EXPECT_EQ(Watcher.Boxes[0].Text, "ファイル \"" + Folder.Path() + "helpzs.txt\". " +
+                                       SystemErrorText(ERROR_SHARING_VIOLATION) + " は開けません.");
+  EXPECT_TRUE(Watcher.Boxes[0].StopIcon);
+  const auto viewers = VisibleForms<TShowHelpForm>();
+  ASSERT_EQ(viewers.size(), 1u);
+  EXPECT_EQ(WindowText(viewers[0]->RichEditShowHint.Handle()), "");
+}
+
+TEST_F(ViewerTest, OpenErrorTextKeepsPercentSignsOfThePath) {
+  EXPECT_EQ(OpenErrorText("C:\\%s%d\\表.txt", "理由"),
+            "ファイル \"C:\\%s%d\\表.txt\". 理由 は開けません");
+}
+
+TEST_F(ViewerTest, TwoViewersLieOnTopOfEachOtherAndClosingOnlyHides) {
+  testsupport::WriteFileBytes("helpzs.txt", "one\r\n");
+  Command(ShowHelpWindow);
+  Command(ShowHelpWindow);
+  auto viewers = VisibleForms<TShowHelpForm>();
+  ASSERT_EQ(viewers.size(), 2u);
+  const RECT upper = WindowRect(*viewers[0]), lower = WindowRect(*viewers[1]);
+  EXPECT_TRUE(EqualRect(&upper, &lower));
+  TShowHelpForm* top = viewers[0];
+  top->BitBtnClose.Click();
+  PumpFor(100);
+  EXPECT_TRUE(IsWindow(top->Handle()));
+  EXPECT_FALSE(IsWindowVisible(top->Handle()));
+  viewers = VisibleForms<TShowHelpForm>();
+  ASSERT_EQ(viewers.size(), 1u);
+  EXPECT_NE(viewers[0], top);
+  SendMessageA(viewers[0]->Handle(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(VisibleForms<TShowHelpForm>().empty());
+}
+
+}  // namespace
