@@ -86,6 +86,13 @@ std::string RecordShellOpens(const std::string& extension, const std::string& lo
   return ZS_RECORDER_PATH;
 }
 
+void RecordUrlOpens(const std::string& scheme, const std::string& log) {
+  SetDefaultValue(scheme, "URL:" + scheme);
+  SetDefaultValue(scheme + "\\shell\\open\\command",
+                  std::string("\"") + ZS_RECORDER_PATH + "\" \"%1\"");
+  SetEnvironmentVariableA("ZS_RECORD_LOG", log.c_str());
+}
+
 int RunToEnd(const std::string& commandLine) {
   std::string line = commandLine;
   STARTUPINFOA si{};

@@ -39,6 +39,10 @@ std::vector<std::string> WaitForLines(const std::string& path, std::size_t count
 // Returns the recorder's full path as it appears at the start of each line.
 std::string RecordShellOpens(const std::string& extension, const std::string& log);
 
+// Makes the shell's open of addresses of this scheme ("http", "mailto") start
+// the recorder, as RecordShellOpens does for file types.
+void RecordUrlOpens(const std::string& scheme, const std::string& log);
+
 // Runs a command line to its end; returns the exit code, or -1 when it
 // could not be started.
 int RunToEnd(const std::string& commandLine);

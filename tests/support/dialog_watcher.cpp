@@ -1,0 +1,111 @@
+#include "tests/support/dialog_watcher.h"
+
+namespace testsupport {
+
+namespace {
+
+// Wine's and Windows' message boxes number their text and icon controls so.
+constexpr int kMessageText = 0xFFFF;
+constexpr int kMessageIcon = 0x0440;
+
+thread_local TDialogWatcher* Current = nullptr;
+
+std::string ClassOf(HWND window) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+std::string TextOf(HWND window) {
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+TDialogRecord Record(HWND box) {
+  TDialogRecord r;
+  r.Box = box;
+  r.Title = TextOf(box);
+  if (HWND text = GetDlgItem(box, kMessageText)) r.Text = TextOf(text);
+  r.Icon = reinterpret_cast<HICON>(SendDlgItemMessageA(box, kMessageIcon, STM_GETICON, 0, 0));
+  GetWindowRect(box, &r.Rect);
+  r.Owner = GetWindow(box, GW_OWNER);
+  r.OwnerEnabled = r.Owner == nullptr || IsWindowEnabled(r.Owner);
+  return r;
+}
+
+struct TFind {
+  DWORD Pid;
+  HWND Found;
+};
+
+BOOL CALLBACK FindBox(HWND window, LPARAM param) {
+  auto* find = reinterpret_cast<TFind*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  if (pid == find->Pid && IsWindowVisible(window) && ClassOf(window) == "#32770") {
+    find->Found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+HICON StopIcon() { return LoadIconA(nullptr, IDI_HAND); }
+
+void PressOk(HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); }
+
+TDialogWatcher::TDialogWatcher(TAnswer answer) : Outer(Current), Answer(std::move(answer)) {
+  Current = this;
+  Hook = SetWindowsHookExA(WH_CBT, &Proc, nullptr, GetCurrentThreadId());
+}
+
+TDialogWatcher::~TDialogWatcher() {
+  UnhookWindowsHookEx(Hook);
+  Current = Outer;
+}
+
+LRESULT CALLBACK TDialogWatcher::Proc(int code, WPARAM wParam, LPARAM lParam) {
+  auto* watcher = Current;
+  const HHOOK hook = watcher != nullptr ? watcher->Hook : nullptr;
+  if (code == HCBT_ACTIVATE && watcher != nullptr) {
+    auto box = reinterpret_cast<HWND>(wParam);
+    if (ClassOf(box) == "#32770") watcher->Seen(box);
+  }
+  return CallNextHookEx(hook, code, wParam, lParam);
+}
+
+void TDialogWatcher::Seen(HWND box) {
+  // A box is activated again after each box it opened: record it once.
+  for (const TDialogRecord& r : Records) {
+    if (r.Box == box) return;
+  }
+  Records.push_back(Record(box));
+  if (Answer) {
+    Answer(box);
+  } else {
+    PressOk(box);
+  }
+}
+
+TDialogRecord AnswerBoxOfProcess(DWORD pid, int timeoutMs) {
+  const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
+  do {
+    TFind find{pid, nullptr};
+    EnumWindows(&FindBox, reinterpret_cast<LPARAM>(&find));
+    if (find.Found != nullptr) {
+      Sleep(200);  // let it finish painting its text
+      TDialogRecord r = Record(find.Found);
+      // Another process's icon handle means nothing here: keep only whether
+      // there is one.
+      PressOk(find.Found);
+      return r;
+    }
+    Sleep(50);
+  } while (GetTickCount64() < deadline);
+  return {};
+}
+
+}  // namespace testsupport

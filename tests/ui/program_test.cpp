@@ -1,0 +1,194 @@
+// The real zunoseek.exe, started in a working folder with a recording search
+// script, on the program's own registry key.
+
+#include "tests/support/dialog_watcher.h"
+#include "tests/support/wine_test_support.h"
+#include "tests/ui/ui_test_support.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+constexpr const char* kCaption = "ｽﾞﾉ文献ﾃﾞｰﾀﾍﾞｰｽ 簡易検索ﾌﾟﾛｸﾞﾗﾑ";
+const std::string kKey = "zsearch";
+
+std::string TextOf(HWND window) {
+  char text[512] = {};
+  SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+struct TFound {
+  DWORD Pid;
+  HWND Window;
+};
+
+BOOL CALLBACK FindMain(HWND window, LPARAM param) {
+  auto* found = reinterpret_cast<TFound*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  if (pid == found->Pid && IsWindowVisible(window) && TextOf(window) == kCaption) {
+    found->Window = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// A direct child of the main window, by class and caption or by place.
+struct TChildQuery {
+  std::string Class;
+  std::string Text;
+  POINT At;
+  HWND Parent;
+  HWND Found;
+};
+
+BOOL CALLBACK FindChild(HWND window, LPARAM param) {
+  auto* q = reinterpret_cast<TChildQuery*>(param);
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (GetParent(window) != q->Parent || lstrcmpiA(name, q->Class.c_str()) != 0) return TRUE;
+  const RECT r = uitest::RectInParent(window);
+  if ((q->Text.empty() && r.left == q->At.x && r.top == q->At.y) ||
+      (!q->Text.empty() && TextOf(window) == q->Text)) {
+    q->Found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    uitest::DeleteKey(kKey);
+    testsupport::RecordShellOpens(".txt", Log);
+    SetEnvironmentVariableA("HOMEDRIVE", Drive.c_str());
+    testsupport::WriteFileBytes("zsearch.bat",
+                                "@echo off\r\n>>args.txt echo %*\r\n"
+                                "if not exist \"%HOMEDRIVE%\\temp\" mkdir \"%HOMEDRIVE%\\temp\"\r\n"
+                                ">\"%HOMEDRIVE%\\temp\\out.txt\" echo result\r\n");
+  }
+  void TearDown() override {
+    if (Process.hProcess != nullptr) {
+      TerminateProcess(Process.hProcess, 1);
+      End();
+    }
+    SetEnvironmentVariableA("HOMEDRIVE", "C:");
+    uitest::DeleteKey(kKey);
+  }
+
+  void Start() {
+    std::string line = "\"" ZS_PROGRAM_PATH "\"";
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &si, &Process));
+    CloseHandle(Process.hThread);
+  }
+  HWND MainWindow() {
+    for (int i = 0; i < 200; ++i) {
+      TFound found{Process.dwProcessId, nullptr};
+      EnumWindows(&FindMain, reinterpret_cast<LPARAM>(&found));
+      if (found.Window != nullptr) return found.Window;
+      Sleep(50);
+    }
+    return nullptr;
+  }
+  HWND Child(HWND main, const char* cls, const std::string& text, POINT at = {}) {
+    TChildQuery q{cls, text, at, main, nullptr};
+    EnumChildWindows(main, &FindChild, reinterpret_cast<LPARAM>(&q));
+    return q.Found;
+  }
+  void Click(HWND main, HWND button) {
+    PostMessageA(main, WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+  }
+  // Closes the main window; the exit code once the program has ended.
+  DWORD CloseAndWait(HWND main) {
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(Process.hProcess, 20000), WAIT_OBJECT_0);
+    return End();
+  }
+  DWORD End() {
+    DWORD code = 99;
+    WaitForSingleObject(Process.hProcess, 20000);
+    GetExitCodeProcess(Process.hProcess, &code);
+    CloseHandle(Process.hProcess);
+    Process = {};
+    return code;
+  }
+
+  testsupport::TTempWorkFolder Work;
+  std::string Drive = Work.Path().substr(0, Work.Path().size() - 1);
+  std::string Log = Work.Path() + "opens.log";
+  PROCESS_INFORMATION Process{};
+};
+
+}  // namespace
+
+TEST_F(ProgramTest, SearchesAndKeepsItsListAcrossARestart) {
+  Start();
+  HWND main = MainWindow();
+  ASSERT_NE(main, nullptr);
+  RECT r;
+  GetWindowRect(main, &r);
+  EXPECT_EQ(r.left, 74);
+  EXPECT_EQ(r.top, 50);
+  EXPECT_EQ(r.right - r.left, 392);
+  EXPECT_EQ(r.bottom - r.top, 425);
+
+  HWND edit1 = Child(main, "Edit", "", {80, 24});
+  HWND edit2 = Child(main, "Edit", "", {80, 56});
+  ASSERT_NE(edit1, nullptr);
+  ASSERT_NE(edit2, nullptr);
+  SendMessageA(edit1, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("ｱﾙﾌｧ"));
+  SendMessageA(edit2, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("beta"));
+  Click(main, Child(main, "Button", "ﾃｷｽﾄ検索"));
+  const auto args = testsupport::WaitForLines(Work.Path() + "args.txt", 1);
+  ASSERT_EQ(args.size(), 1u);
+  EXPECT_EQ(args[0], "ｱﾙﾌｧ beta 番号順.txt");
+  const auto opens = testsupport::WaitForLines(Log, 1);
+  ASSERT_EQ(opens.size(), 1u);
+  EXPECT_NE(opens[0].find(Drive + "\\temp\\out.txt"), std::string::npos);
+
+  HWND combo = Child(main, "ComboBox", "", {24, 138});
+  ASSERT_NE(combo, nullptr);
+  SendMessageA(combo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("mine.txt"));
+  Click(main, Child(main, "Button", "検索ﾃﾞｰﾀﾍﾞｰｽ設定・追加"));
+  EXPECT_EQ(CloseAndWait(main), 0u);
+  EXPECT_EQ(uitest::ReadValue(kKey, "RegCount"), "7");
+  EXPECT_EQ(uitest::ReadValue(kKey, "FileName1"), "mine.txt");
+  EXPECT_EQ(uitest::ReadValue(kKey, "FileName7"), "data.txt");
+  // The command-line registry tool sees the same.
+  EXPECT_EQ(testsupport::RunToEnd("reg.exe query HKCU\\zsearch\\Settings /v RegCount"), 0);
+
+  Start();
+  main = MainWindow();
+  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(TextOf(Child(main, "ComboBox", "", {24, 138})), "mine.txt");
+  EXPECT_EQ(CloseAndWait(main), 0u);
+}
+
+TEST_F(ProgramTest, NumberTypedCountShowsTheErrorBoxAndTheWindowStillOpens) {
+  HKEY section;
+  RegCreateKeyExA(HKEY_CURRENT_USER, "zsearch\\Settings", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                  &section, nullptr);
+  const DWORD six = 6;
+  RegSetValueExA(section, "RegCount", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&six),
+                 sizeof six);
+  RegCloseKey(section);
+
+  Start();
+  const testsupport::TDialogRecord box =
+      testsupport::AnswerBoxOfProcess(Process.dwProcessId, 10000);
+  ASSERT_NE(box.Box, nullptr);
+  EXPECT_EQ(box.Text, "'RegCount' のデータ型が不正です.");
+  EXPECT_EQ(box.Title, "zunoseek");
+  EXPECT_NE(box.Icon, nullptr);
+  HWND main = MainWindow();
+  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(CloseAndWait(main), 0u);
+  EXPECT_EQ(uitest::ReadValue(kKey, "RegCount"), "0");
+}

@@ -1,0 +1,87 @@
+#include "tests/ui/ui_test_support.h"
+
+#include "widgets/application.h"
+
+#include <vector>
+
+namespace uitest {
+
+void Chord(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> input;
+  for (WORD key : keys) {
+    INPUT i{};
+    i.type = INPUT_KEYBOARD;
+    i.ki.wVk = key;
+    input.push_back(i);
+  }
+  for (auto it = keys.end(); it != keys.begin();) {
+    INPUT i{};
+    i.type = INPUT_KEYBOARD;
+    i.ki.wVk = *--it;
+    i.ki.dwFlags = KEYEVENTF_KEYUP;
+    input.push_back(i);
+  }
+  SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
+  Settle();
+}
+
+void Settle(int ms) {
+  const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(ms);
+  do {
+    Application->PumpPendingMessages();
+    Sleep(10);
+  } while (GetTickCount64() < end);
+  Application->PumpPendingMessages();
+}
+
+void SetClipboardText(const std::string& text) {
+  OpenClipboard(nullptr);
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  auto* bytes = static_cast<char*>(GlobalLock(memory));
+  text.copy(bytes, text.size());
+  bytes[text.size()] = '\0';
+  GlobalUnlock(memory);
+  SetClipboardData(CF_TEXT, memory);
+  CloseClipboard();
+}
+
+std::string ClipboardText() {
+  std::string text;
+  OpenClipboard(nullptr);
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    text = static_cast<const char*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+std::string TestKeyName() { return "zsearch_test_" + std::to_string(GetCurrentProcessId()); }
+
+void DeleteKey(const std::string& name) { RegDeleteTreeA(HKEY_CURRENT_USER, name.c_str()); }
+
+std::string ReadValue(const std::string& key, const std::string& name) {
+  HKEY section;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, (key + "\\Settings").c_str(), 0, KEY_READ, &section) !=
+      ERROR_SUCCESS) {
+    return "<missing>";
+  }
+  char data[1024] = {};
+  DWORD size = sizeof data - 1, type = 0;
+  const LONG result =
+      RegQueryValueExA(section, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+  RegCloseKey(section);
+  if (result != ERROR_SUCCESS) return "<missing>";
+  if (type != REG_SZ) return "<type " + std::to_string(type) + ">";
+  return data;
+}
+
+RECT RectInParent(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+}  // namespace uitest

@@ -1,0 +1,29 @@
+#pragma once
+// Shared by the main window's in-process tests: real keyboard input, the
+// clipboard, the registry key under test, and letting queued input arrive.
+
+#include <windows.h>
+
+#include <initializer_list>
+#include <string>
+
+namespace uitest {
+
+// Presses the keys in order and releases them in reverse, as one chord.
+void Chord(std::initializer_list<WORD> keys);
+// Dispatches messages for a while, so that sent input has arrived and run.
+void Settle(int ms = 150);
+
+void SetClipboardText(const std::string& text);
+std::string ClipboardText();
+
+// A registry key below HKEY_CURRENT_USER private to this test process.
+std::string TestKeyName();
+void DeleteKey(const std::string& name);
+// The string value, or "<missing>" / "<type N>" when it is not a string.
+std::string ReadValue(const std::string& key, const std::string& name);
+
+// The rectangle of a window in its parent's client coordinates.
+RECT RectInParent(HWND window);
+
+}  // namespace uitest
