@@ -57,7 +57,7 @@ bool FileExists(const std::string& path);
 // Creates the folder when it is missing; true when it exists afterwards.
 bool MakeDirectory(const std::string& path);
 // Moves from over to, replacing to.
-bool ReplaceFile(const std::string& from, const std::string& to);
+bool MoveReplacing(const std::string& from, const std::string& to);
 bool RemoveFile(const std::string& path);
 // The process's command line as the system holds it, where it has one.
 std::optional<std::string> RawCommandLine();

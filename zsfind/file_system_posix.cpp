@@ -88,7 +88,7 @@ bool MakeDirectory(const std::string& path) {
   return mkdir(path.c_str(), 0755) == 0;
 }
 
-bool ReplaceFile(const std::string& from, const std::string& to) {
+bool MoveReplacing(const std::string& from, const std::string& to) {
   return std::rename(from.c_str(), to.c_str()) == 0;
 }
 

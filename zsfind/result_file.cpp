@@ -3,6 +3,18 @@
 #include <utility>
 #include <vector>
 
+namespace {
+
+// The result folder and, where they are missing too, the folders above it.
+bool MakeDirectories(const std::string& path) {
+  if (MakeDirectory(path)) return true;
+  const std::string parent = ParentDirectory(path);
+  return !parent.empty() && parent.size() < path.size() && MakeDirectories(parent) &&
+         MakeDirectory(path);
+}
+
+}  // namespace
+
 TResultFile::TResultFile(std::string target)
     : TargetPath(std::move(target)), TempPath(TargetPath + ".zsfind-new") {}
 
@@ -12,7 +24,7 @@ TResultFile::~TResultFile() {
 
 bool TResultFile::Start(std::uint64_t keep) {
   const std::string folder = ParentDirectory(TargetPath);
-  if (!folder.empty()) MakeDirectory(folder);
+  if (!folder.empty()) MakeDirectories(folder);
   Started = File.Create(TempPath);
   if (!Started || keep == 0) return Started;
   TReadFile old;
@@ -30,7 +42,7 @@ bool TResultFile::Start(std::uint64_t keep) {
 
 bool TResultFile::Commit() {
   Done = true;
-  if (Started && File.Close() && ReplaceFile(TempPath, TargetPath)) return true;
+  if (Started && File.Close() && MoveReplacing(TempPath, TargetPath)) return true;
   Discard();
   return false;
 }

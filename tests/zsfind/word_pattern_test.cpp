@@ -58,8 +58,10 @@ const std::vector<TCase>& Cases() {
       {"half-width ｱ is ア", "ヂｱア", "ア", F, {2, 3}},
       // A long run of lead-range bytes: ＝ is 81 81, so 81 81 occurs at every offset.
       {"run of 81 bytes", Repeat("＝", 3000), "＝", E, Every(0, 2, 3000)},
-      {"run after one byte", "ｱ" + Repeat("＝", 1000), "＝", F, Every(1, 2, 1000)},
-      {"run ending in a lone lead", "\x81" + Repeat("＝", 500), "＝", E, Every(0, 2, 500)},
+      {"run after one byte", std::string("ｱ").append(Repeat("＝", 1000)), "＝", F,
+       Every(1, 2, 1000)},
+      {"run ending in a lone lead", std::string("\x81").append(Repeat("＝", 500)), "＝", E,
+       Every(0, 2, 500)},
       {"start and end of record", "山田と山田", "山田", E, {0, 6}},
       {"whole record", "山田", "山田", F, {0}},
       {"longer than record", "山", "山田", F, {}},

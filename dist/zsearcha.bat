@@ -1,0 +1,16 @@
+@echo off
+rem zsearcha.bat 検索語1 検索語2 文献ファイル
+rem   zunoseek が検索のたびに起動します。同じフォルダーの zsfind.exe で文献ファイルを
+rem   検索し、環境変数 HOMEDRIVE のドライブの \temp\out.txt と \temp\out.htm に
+rem   結果を書きます。前の結果の後に追加します。
+setlocal EnableExtensions DisableDelayedExpansion
+
+rem ---- 設定 -------------------------------------------------------------
+rem ZSFIND_MODE=fold  : 英字の大文字と小文字、全角と半角の英数字・カナを
+rem                     同じ文字として探します（既定）。
+rem ZSFIND_MODE=exact : 入力どおりの文字だけを探します。
+set "ZSFIND_MODE=fold"
+rem -----------------------------------------------------------------------
+
+rem 引数は一つずつ二重引用符で囲んで渡し、cmd に記号を解釈させません。
+"%~dp0zsfind.exe" --mode "%ZSFIND_MODE%" --append --text-out "%HOMEDRIVE%\temp\out.txt" --html-out "%HOMEDRIVE%\temp\out.htm" --script-args "%~1" "%~2" "%~3" "%~4"

@@ -1,0 +1,140 @@
+// The shipped search scripts and zsfind.exe, run under Wine the way the front
+// end runs them: LaunchSearch with the Win32 platform starts the script in a
+// private working folder, HOMEDRIVE points into it, and the shell open is
+// recorded instead of starting a viewer.
+
+#include "search/search_launcher.h"
+#include "search/win32_search_platform.h"
+#include "tests/support/wine_test_support.h"
+#include "zsfind/messages.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+using testsupport::ReadFileBytes;
+using testsupport::WriteFileBytes;
+
+namespace {
+
+class TRecordingPlatform : public TWin32SearchPlatform {
+ public:
+  TRecordingPlatform()
+      : TWin32SearchPlatform(
+            nullptr,
+            [] {
+              MSG msg;
+              while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+            },
+            [this](const std::string& text) { Messages.push_back(text); }) {}
+  void OpenWithShell(const std::string& path) override { Opened.push_back(path); }
+
+  std::vector<std::string> Opened;
+  std::vector<std::string> Messages;
+};
+
+int Count(const std::string& text, const std::string& what) {
+  int n = 0;
+  for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
+const std::string kRecords =
+    "0001\t山田　太郎\t1987\t超伝導体の研究\r\n"
+    "0002\t佐藤　花子\t1990\tｶﾞｽ分析と超伝導\r\n"
+    "0003\tA&B <Co> ^| 100%\t2001\tガス超伝導\r\n"
+    "0004\t表　能久\t2010\tソ連経済と foo bar\r\n";
+
+class ScriptSearch : public ::testing::Test {
+ protected:
+  testsupport::TTempWorkFolder Work;
+  std::string Drive = Work.Path() + "home";
+  std::string TextResult = Drive + "\\temp\\out.txt";
+  std::string HtmlResult = Drive + "\\temp\\out.htm";
+  TRecordingPlatform Platform;
+
+  void SetUp() override {
+    for (const char* script : {"zsearch.bat", "zsearcha.bat"}) {
+      ASSERT_TRUE(CopyFileA((std::string(ZS_DIST_DIR) + "/" + script).c_str(), script, FALSE));
+    }
+    ASSERT_TRUE(CopyFileA(ZSFIND_PATH, "zsfind.exe", FALSE));
+    WriteFileBytes("data.txt", kRecords);
+    WriteFileBytes("文献 データ表.txt", kRecords);
+    SetEnvironmentVariableA("HOMEDRIVE", Drive.c_str());
+  }
+  void TearDown() override { SetEnvironmentVariableA("HOMEDRIVE", "C:"); }
+
+  void Search(std::string w1, std::string w2, TWriteMode write = TWriteMode::Overwrite,
+              std::string db = "data.txt", TSearchMode mode = TSearchMode::Text) {
+    LaunchSearch({std::move(w1), std::move(w2), write, std::move(db), mode}, Platform);
+  }
+  std::string Text() const { return ReadFileBytes(TextResult); }
+};
+
+TEST_F(ScriptSearch, TextSearchOpensTheTextResult) {
+  Search("超伝導", "ガス");
+  EXPECT_EQ(Platform.Opened, std::vector<std::string>{TextResult});
+  EXPECT_EQ(Text().rfind("検索語：「超伝導」「ガス」　データベース：data.txt", 0), 0u) << Text();
+  EXPECT_NE(Text().find("該当：2 件"), std::string::npos);
+  EXPECT_NE(Text().find("\r\n0002\t佐藤　花子\t1990\tｶﾞｽ分析と超伝導\r\n"), std::string::npos);
+}
+
+TEST_F(ScriptSearch, HtmlSearchOpensTheHtmlResult) {
+  Search("山田", "", TWriteMode::Overwrite, "data.txt", TSearchMode::Html);
+  EXPECT_EQ(Platform.Opened, std::vector<std::string>{HtmlResult});
+  const std::string html = ReadFileBytes(HtmlResult);
+  EXPECT_NE(html.find("<mark>山田</mark>"), std::string::npos);
+  EXPECT_NE(html.find("<b>1 件"), std::string::npos);
+}
+
+TEST_F(ScriptSearch, WordsTheCommandInterpreterWouldReadAsOperators) {
+  struct TCase {
+    std::string Word1, Word2, Expected;
+  };
+  const std::vector<TCase> cases = {
+      {"A&B", "<Co>", "該当：1 件"},
+      {"^|", "100", "該当：1 件"},
+      {"表", "ソ連", "該当：1 件"},         // both end in a 0x5C trail byte
+      {"\"foo bar\"", "ソ", "該当：1 件"},  // a word with a blank, quoted in the field
+  };
+  for (const TCase& c : cases) {
+    Search(c.Word1, c.Word2);
+    EXPECT_NE(Text().find(c.Expected), std::string::npos) << c.Word1 << "\n" << Text();
+  }
+}
+
+TEST_F(ScriptSearch, QuotedJapanesePathFromTheFileDialog) {
+  Search("佐藤", "ｶﾞｽ", TWriteMode::Overwrite, "\"" + Work.Path() + "文献 データ表.txt\"");
+  EXPECT_NE(Text().find("データベース：" + Work.Path() + "文献 データ表.txt"), std::string::npos)
+      << Text();
+  EXPECT_NE(Text().find("該当：1 件"), std::string::npos);
+}
+
+TEST_F(ScriptSearch, InputTheScriptCannotTakeIsReported) {
+  struct TCase {
+    std::string Word1, Word2;
+  };
+  // A blank splits a word into two arguments; a double quote breaks cmd's quoting.
+  const std::vector<TCase> cases = {{"foo bar", "baz"}, {"a\"b", "c"}, {"a\"&b", "c"}};
+  for (const TCase& c : cases) {
+    WriteFileBytes(TextResult, "stale");
+    Search(c.Word1, c.Word2);
+    EXPECT_EQ(Text().find("stale"), std::string::npos) << c.Word1;
+    EXPECT_NE(Text().find(std::string(zsmsg::kProblem)), std::string::npos) << c.Word1 << Text();
+  }
+}
+
+TEST_F(ScriptSearch, AppendTwiceInARow) {
+  Search("超伝導", "");
+  Search("山田", "", TWriteMode::Append);
+  Search("ガス", "", TWriteMode::Append, "data.txt", TSearchMode::Html);
+  EXPECT_EQ(Count(Text(), "検索語："), 3);
+  const std::string html = ReadFileBytes(HtmlResult);
+  EXPECT_EQ(Count(html, "<section>"), 3);
+  EXPECT_EQ(Count(html, "</html>"), 1);
+  EXPECT_EQ(Platform.Opened.back(), HtmlResult);
+}
+
+}  // namespace
