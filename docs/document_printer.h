@@ -2,6 +2,8 @@
 // Prints a rich-text area's whole text on the system's default printer, with
 // no dialog. One job at a time in the whole program.
 
+#include "widgets/light_label_font.h"
+
 #include <windows.h>
 
 #include <string>
@@ -16,4 +18,7 @@ using TPumpMessages = void (*)();
 // The default printer is looked up at the first print and kept for the run.
 // Raises kAlreadyPrintingMessage while another job is being printed and
 // kNoPrinterMessage, before anything is sent, when there is no default printer.
-void PrintDocument(HWND richEdit, const std::string& jobTitle, TPumpMessages pump);
+// Where the control cannot lay out pages itself, its text is printed as
+// plain text in plainFont.
+void PrintDocument(HWND richEdit, const TFontAttributes& plainFont, const std::string& jobTitle,
+                   TPumpMessages pump);

@@ -39,7 +39,7 @@ TRichEdit::TRichEdit(TWinControl* parent) : TWinControl(parent) {
 void TRichEdit::LoadFromFile(const std::string& fileName) { LoadDocument(Handle(), fileName); }
 
 void TRichEdit::Print(const std::string& jobTitle) {
-  PrintDocument(Handle(), jobTitle, PumpApplicationMessages);
+  PrintDocument(Handle(), Font().Attributes(), jobTitle, PumpApplicationMessages);
 }
 
 void TRichEdit::FontChanged() {

@@ -1,0 +1,54 @@
+// Printing from the viewers on the system's default printer. The test command
+// runs one case with a real PDF queue as the default printer (ZS_PRINT_OUT
+// names its output folder, which check-printed-pdfs.sh then reads) and one
+// with no print server at all.
+
+#include "tests/docs/viewer_test_support.h"
+
+#include <cstdlib>
+
+namespace {
+
+void PostClick(TForm& form, TWinControl& button) {
+  PostMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+               reinterpret_cast<LPARAM>(button.Handle()));
+}
+
+TEST_F(ViewerTest, PrintsTheHelpAndAnEmptyReadmeOnTheDefaultQueue) {
+  if (std::getenv("ZS_PRINT_OUT") == nullptr) GTEST_SKIP() << "no print queue was started";
+  testsupport::WriteFileBytes("helpzs.txt", ShippedDocument("helpzs.txt"));
+  testsupport::WriteFileBytes("zreadme.txt", "");
+  Command(ShowHelpWindow);
+  Command(ShowReadmeWindow);
+  TShowHelpForm& help = *VisibleForms<TShowHelpForm>().at(0);
+  TShowReadmeForm& readme = *VisibleForms<TShowReadmeForm>().at(0);
+
+  // Waiting until the help job is spooled: the abort procedure dispatches it,
+  // and a second job is refused while the first goes on.
+  PostClick(readme, readme.BitBtnPrintReadme);
+  help.BitBtnPrint.Click();
+  ASSERT_EQ(Watcher.Boxes.size(), 1u);
+  EXPECT_EQ(Watcher.Boxes[0].Text, "現在印刷中です.");
+  EXPECT_TRUE(Watcher.Boxes[0].StopIcon);
+
+  Watcher.Boxes.clear();
+  readme.BitBtnPrintReadme.Click();
+  EXPECT_TRUE(Watcher.Boxes.empty());
+}
+
+TEST_F(ViewerTest, NoDefaultPrinterIsReportedEachTime) {
+  if (std::getenv("ZS_EXPECT_NO_PRINTER") == nullptr) GTEST_SKIP() << "a printer may be there";
+  testsupport::WriteFileBytes("helpzs.txt", "text\r\n");
+  Command(ShowHelpWindow);
+  TShowHelpForm& help = *VisibleForms<TShowHelpForm>().at(0);
+  help.BitBtnPrint.Click();
+  help.BitBtnPrint.Click();
+  ASSERT_EQ(Watcher.Boxes.size(), 2u);
+  for (const TSeenBox& box : Watcher.Boxes) {
+    EXPECT_EQ(box.Text, "デフォルト プリンタが存在しません.");
+    EXPECT_TRUE(box.StopIcon);
+  }
+  EXPECT_TRUE(IsWindowVisible(help.Handle()));
+}
+
+}  // namespace
