@@ -18,7 +18,13 @@ scripts/run-fuzzers.sh build/fuzz
 cmake --preset win32 >/dev/null
 cmake --build --preset win32
 source scripts/wine-harness.sh
+source scripts/print-queue.sh
 harness_template "$PWD/build/win32/wine-template"
-trap harness_stop EXIT
+ZS_PRINT_OUT=$(mktemp -d /tmp/zs-pdf.XXXXXX)
+export ZS_PRINT_OUT
+trap 'harness_stop; print_queue_stop; rm -rf "$ZS_PRINT_OUT"' EXIT
+# The viewers print on a real PDF queue, the default printer of every test
+# program started from here on.
+print_queue_start "$ZS_PRINT_OUT"
 harness_start "$PWD/build/win32/wine-template"
 ctest --preset win32
