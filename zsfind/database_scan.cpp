@@ -2,6 +2,7 @@
 
 #include "zsfind/file_system.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -17,10 +18,82 @@ const unsigned char* FindLastNewline(const unsigned char* begin, const unsigned 
 class TScanner {
  public:
   TScanner(TRecordMatcher& matcher, const TRecordSink& sink, const TScanLimits& limits)
-      : Matcher(matcher), Sink(sink), Limits(limits), Buffer(limits.BlockSize) {}
+      : Matcher(matcher), Sink(sink), Limits(limits) {}
 
   TScanOutcome Run(TReadFile& file) {
-    bool tuned = false;
+    const auto size = file.Size();
+    if (Limits.Map && size && *size > 0 && RunMapped(file, *size)) return Outcome;
+    return RunRead(file);
+  }
+
+ private:
+  // False when the file cannot be mapped at all; it is then read instead.
+  bool RunMapped(TReadFile& file, std::uint64_t size) {
+    std::uint64_t pos = 0;  // where the next unsearched record starts
+    TFileView view;
+    while (pos < size) {
+      const std::uint64_t base = pos - pos % TFileView::kGranularity;
+      const auto length = static_cast<std::size_t>(std::min(Window(), size - base));
+      const unsigned char* data = view.Map(file, base, length);
+      if (!data) {
+        if (pos == 0) return false;
+        Outcome.ReadFailed = true;
+        return true;
+      }
+      const unsigned char* begin = data + (pos - base);
+      const unsigned char* end = data + length;
+      TuneOnce(begin, end);
+      if (base + length == size) {
+        Search(begin, end);
+        return true;
+      }
+      const unsigned char* last = FindLastNewline(begin, end);
+      if (!last) {
+        ++Outcome.LongRecords;
+        pos = NextLineStart(file, view, base + length, size);
+        continue;
+      }
+      Search(begin, last + 1);
+      pos = base + static_cast<std::uint64_t>(last + 1 - data);
+    }
+    return true;
+  }
+
+  // A window holds any record of up to MaxRecord bytes, wherever it starts.
+  std::uint64_t Window() const {
+    const std::uint64_t g = TFileView::kGranularity;
+    return (Limits.MaxRecord + g - 1) / g * g + g;
+  }
+
+  // Skips the rest of an over-long record.
+  std::uint64_t NextLineStart(TReadFile& file, TFileView& view, std::uint64_t from,
+                              std::uint64_t size) {
+    while (from < size) {
+      const std::uint64_t base = from - from % TFileView::kGranularity;
+      const auto length = static_cast<std::size_t>(std::min(Window(), size - base));
+      const unsigned char* data = view.Map(file, base, length);
+      if (!data) {
+        Outcome.ReadFailed = true;
+        return size;
+      }
+      const std::size_t skip = static_cast<std::size_t>(from - base);
+      if (const void* nl = std::memchr(data + skip, '\n', length - skip)) {
+        return base + static_cast<std::uint64_t>(static_cast<const unsigned char*>(nl) - data) + 1;
+      }
+      from = base + length;
+    }
+    return size;
+  }
+
+  void TuneOnce(const unsigned char* begin, const unsigned char* end) {
+    if (Tuned) return;
+    const auto size = std::min(static_cast<std::size_t>(end - begin), Limits.BlockSize);
+    Matcher.Tune({reinterpret_cast<const char*>(begin), size});
+    Tuned = true;
+  }
+
+  TScanOutcome RunRead(TReadFile& file) {
+    Buffer.resize(Limits.BlockSize);
     for (;;) {
       if (Filled == Buffer.size()) MakeRoom();
       const long long n = file.Read(Buffer.data() + Filled, Buffer.size() - Filled);
@@ -28,10 +101,7 @@ class TScanner {
         Outcome.ReadFailed = true;
         return Outcome;
       }
-      if (!tuned) {
-        Matcher.Tune({reinterpret_cast<const char*>(Buffer.data()), static_cast<std::size_t>(n)});
-        tuned = true;
-      }
+      TuneOnce(Buffer.data(), Buffer.data() + n);
       if (n == 0) break;
       Take(static_cast<std::size_t>(n));
     }
@@ -39,7 +109,6 @@ class TScanner {
     return Outcome;
   }
 
- private:
   // Hands every whole line in the buffer to the matcher and keeps the rest.
   void Take(std::size_t added) {
     unsigned char* begin = Buffer.data();
@@ -92,6 +161,7 @@ class TScanner {
   std::vector<unsigned char> Buffer;
   std::size_t Filled = 0;
   bool Skipping = false;
+  bool Tuned = false;
   TScanOutcome Outcome;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
-// Streams a database through the matcher in blocks, so memory stays bounded
-// whatever the file's size. Records longer than the largest block are skipped
+// Streams a database through the matcher in windows (mapped views of the file,
+// or blocks read into a buffer where it cannot be mapped), so memory stays
+// bounded whatever the file's size. Records longer than MaxRecord are skipped
 // and counted.
 
 #include "zsfind/record_matcher.h"
@@ -12,8 +13,9 @@
 class TReadFile;
 
 struct TScanLimits {
-  std::size_t BlockSize = 1 << 20;
+  std::size_t BlockSize = 1 << 20;  // of the reading buffer, which grows to MaxRecord
   std::size_t MaxRecord = 16 << 20;
+  bool Map = true;  // false: always read into the buffer
 };
 
 struct TScanOutcome {

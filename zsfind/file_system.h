@@ -23,7 +23,31 @@ class TReadFile {
   bool Seek(std::uint64_t offset);
 
  private:
+  friend class TFileView;
   std::intptr_t Handle = -1;
+};
+
+// A read-only view of part of a file, mapped rather than copied: reading a
+// large database this way saves the copy out of the system's file cache. The
+// view is released when the object goes.
+class TFileView {
+ public:
+  // Offsets of views must be multiples of this (the coarsest of the systems').
+  static constexpr std::uint64_t kGranularity = 64 * 1024;
+
+  TFileView() = default;
+  TFileView(const TFileView&) = delete;
+  TFileView& operator=(const TFileView&) = delete;
+  ~TFileView();
+
+  // Null when the file cannot be mapped (the caller then reads it instead).
+  const unsigned char* Map(TReadFile& file, std::uint64_t offset, std::size_t size);
+
+ private:
+  void Release();
+
+  void* Address = nullptr;
+  std::size_t Size = 0;
 };
 
 class TWriteFile {

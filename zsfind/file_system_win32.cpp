@@ -45,6 +45,27 @@ bool TReadFile::Seek(std::uint64_t offset) {
   return SetFilePointerEx(H(Handle), to, nullptr, FILE_BEGIN) != 0;
 }
 
+TFileView::~TFileView() { Release(); }
+
+void TFileView::Release() {
+  if (Address) UnmapViewOfFile(Address);
+  Address = nullptr;
+}
+
+const unsigned char* TFileView::Map(TReadFile& file, std::uint64_t offset, std::size_t size) {
+  Release();
+  HANDLE mapping = CreateFileMappingA(H(file.Handle), nullptr, PAGE_READONLY, 0, 0, nullptr);
+  if (!mapping) return nullptr;
+  void* view = MapViewOfFile(mapping, FILE_MAP_READ, static_cast<DWORD>(offset >> 32),
+                             static_cast<DWORD>(offset), size);
+  // The view keeps the mapping alive by itself.
+  CloseHandle(mapping);
+  if (!view) return nullptr;
+  Address = view;
+  Size = size;
+  return static_cast<const unsigned char*>(view);
+}
+
 TWriteFile::~TWriteFile() {
   if (Handle != -1) CloseHandle(H(Handle));
 }

@@ -54,7 +54,7 @@ TRecordMatcher::TAnchor TRecordMatcher::BestAnchor(const std::vector<std::size_t
     if (word.Compare() == TCompare::Exact) {
       for (std::size_t i = 0; i < word.Bytes().size(); ++i) {
         const auto b = static_cast<unsigned char>(word.Bytes()[i]);
-        if (cost(b) < best.Cost) best = {{b}, cost(b), &word.Bytes(), i};
+        if (cost(b) < best.Cost) best = {{b}, {{word.Bytes(), i}}, cost(b)};
       }
       continue;
     }
@@ -64,8 +64,10 @@ TRecordMatcher::TAnchor TRecordMatcher::BestAnchor(const std::vector<std::size_t
       std::array<bool, 256> chosen{};
       TAnchor candidate;
       for (const TEncoding& e : EncodingsOf(code)) {
-        unsigned char b = e.Bytes[0];
-        if (e.Length == 2 && cost(e.Bytes[1]) < cost(b)) b = e.Bytes[1];
+        const std::size_t offset = e.Length == 2 && cost(e.Bytes[1]) < cost(e.Bytes[0]) ? 1 : 0;
+        const unsigned char b = e.Bytes[offset];
+        candidate.Forms.push_back(
+            {std::string(reinterpret_cast<const char*>(e.Bytes), e.Length), offset});
         if (chosen[b]) continue;
         chosen[b] = true;
         candidate.Bytes.push_back(b);
@@ -81,12 +83,18 @@ TRecordMatcher::TAnchor TRecordMatcher::BestAnchor(const std::vector<std::size_t
 
 bool TRecordMatcher::PassesQuickCheck(const unsigned char* hit, const unsigned char* begin,
                                       const unsigned char* end) const {
-  if (!Anchor.Word) return true;
-  const std::size_t size = Anchor.Word->size();
-  if (static_cast<std::size_t>(hit - begin) < Anchor.Offset) return false;
-  const unsigned char* start = hit - Anchor.Offset;
-  return static_cast<std::size_t>(end - start) >= size &&
-         std::memcmp(start, Anchor.Word->data(), size) == 0;
+  for (const TAnchorForm& form : Anchor.Forms) {
+    if (static_cast<unsigned char>(form.Bytes[form.Offset]) != *hit ||
+        static_cast<std::size_t>(hit - begin) < form.Offset) {
+      continue;
+    }
+    const unsigned char* start = hit - form.Offset;
+    if (static_cast<std::size_t>(end - start) >= form.Bytes.size() &&
+        std::memcmp(start, form.Bytes.data(), form.Bytes.size()) == 0) {
+      return true;
+    }
+  }
+  return false;
 }
 
 bool TRecordMatcher::RecordMatches(std::string_view record) const {

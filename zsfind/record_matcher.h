@@ -32,13 +32,17 @@ class TRecordMatcher {
   const std::vector<TWordPattern>& Words() const { return Patterns; }
 
  private:
+  // A byte sequence that must occur in every matching record, and which of
+  // its bytes the scanner looks for. A candidate is checked against the whole
+  // sequence before its record is compared.
+  struct TAnchorForm {
+    std::string Bytes;
+    std::size_t Offset;
+  };
   struct TAnchor {
-    std::vector<unsigned char> Bytes;
+    std::vector<unsigned char> Bytes;  // what the scanner looks for
+    std::vector<TAnchorForm> Forms;
     double Cost = 0;
-    // In the exact comparison: the word holding the anchor byte and where, so
-    // that a candidate is checked with one comparison before its record is.
-    const std::string* Word = nullptr;
-    std::size_t Offset = 0;
   };
   TAnchor BestAnchor(const std::vector<std::size_t>& counts) const;
   bool PassesQuickCheck(const unsigned char* hit, const unsigned char* begin,

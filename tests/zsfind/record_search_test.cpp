@@ -73,23 +73,29 @@ class RecordSearch : public ::testing::Test {
   void TearDown() override { std::remove(kDatabase); }
 };
 
+// Reading into a small and a large buffer, and mapping.
+const TScanLimits kWays[] = {{3, 64, false}, {1 << 20, 64, false}, {1 << 20, 64, true}};
+
 TEST_F(RecordSearch, LineEndsAndBlockEdges) {
   WriteDatabase("alpha beta\r\nbeta\r\n\r\ngamma alpha beta\nbeta alpha");
-  for (const std::size_t block : {std::size_t{3}, std::size_t{1} << 20}) {
-    const TFound found = Scan({"alpha", "beta"}, TCompare::Exact, {block, 64});
+  for (const TScanLimits& way : kWays) {
+    const TFound found = Scan({"alpha", "beta"}, TCompare::Exact, way);
     EXPECT_EQ(found.Records,
               (std::vector<std::string>{"alpha beta", "gamma alpha beta", "beta alpha"}))
-        << block;
+        << way.BlockSize << way.Map;
     EXPECT_EQ(found.Outcome.Matches, 3u);
   }
 }
 
 TEST_F(RecordSearch, OverlongRecordsAreSkippedAndCounted) {
-  WriteDatabase("hit 1\r\n" + std::string(100, 'x') + " hit\r\nhit 2\r\n" + std::string(70, 'y') +
-                "\r\nhit 3");
-  const TFound found = Scan({"hit"}, TCompare::Folded, {8, 64});
-  EXPECT_EQ(found.Records, (std::vector<std::string>{"hit 1", "hit 2", "hit 3"}));
-  EXPECT_EQ(found.Outcome.LongRecords, 2u);
+  // A mapped window holds at least MaxRecord bytes, rounded up to whole views.
+  for (const std::size_t length : {std::size_t{100}, std::size_t{300000}}) {
+    WriteDatabase("hit 1\r\n" + std::string(length, 'x') + " hit\r\nhit 2\r\n" +
+                  std::string(length, 'y') + "\r\nhit 3");
+    const TFound found = Scan({"hit"}, TCompare::Folded, {8, 64, length > 1000});
+    EXPECT_EQ(found.Records, (std::vector<std::string>{"hit 1", "hit 2", "hit 3"})) << length;
+    EXPECT_EQ(found.Outcome.LongRecords, 2u) << length;
+  }
 }
 
 TEST_F(RecordSearch, FolderIsNotADatabase) {
@@ -127,11 +133,28 @@ TEST_F(RecordSearch, RandomDatabasesAgreeWithReference) {
         }
       }
       checkedMatches += static_cast<int>(expected.size());
-      EXPECT_EQ(Scan(words, compare, {5, 1 << 10}).Records, expected)
+      const TScanLimits way = {5, 1 << 10, round % 2 == 0};
+      EXPECT_EQ(Scan(words, compare, way).Records, expected)
           << "words " << words[0] << " / " << words[1] << " round " << round;
     }
   }
   EXPECT_GT(checkedMatches, 100);
+}
+
+TEST_F(RecordSearch, MappedWindowsAgreeWithReading) {
+  std::mt19937 rng(7);
+  std::string database;
+  while (database.size() < (2u << 20)) {
+    const std::size_t length = rng() % 900;
+    for (std::size_t i = 0; i < length; i += 2) database += rng() % 50 ? "あ" : "表ア";
+    database += rng() % 3 ? "\r\n" : "\n";
+  }
+  WriteDatabase(database);
+  const TFound read = Scan({"表", "ア"}, TCompare::Folded, {1 << 12, 1000, false});
+  const TFound mapped = Scan({"表", "ア"}, TCompare::Folded, {1 << 12, 1000, true});
+  EXPECT_GT(read.Records.size(), 1000u);
+  EXPECT_EQ(mapped.Records, read.Records);
+  EXPECT_EQ(mapped.Outcome.LongRecords, 0u);
 }
 
 }  // namespace
