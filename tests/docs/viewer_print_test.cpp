@@ -27,13 +27,11 @@ TEST_F(ViewerTest, PrintsTheHelpAndAnEmptyReadmeOnTheDefaultQueue) {
   // and a second job is refused while the first goes on.
   PostClick(readme, readme.BitBtnPrintReadme);
   help.BitBtnPrint.Click();
-  ASSERT_EQ(Watcher.Boxes.size(), 1u);
-  EXPECT_EQ(Watcher.Boxes[0].Text, "現在印刷中です.");
-  EXPECT_TRUE(Watcher.Boxes[0].StopIcon);
+  ASSERT_EQ(BoxTexts(Watcher), std::vector<std::string>{"現在印刷中です."});
+  EXPECT_TRUE(StopIcon(0));
 
-  Watcher.Boxes.clear();
   readme.BitBtnPrintReadme.Click();
-  EXPECT_TRUE(Watcher.Boxes.empty());
+  EXPECT_EQ(Watcher.Dialogs().size(), 1u);
 }
 
 TEST_F(ViewerTest, NoDefaultPrinterIsReportedEachTime) {
@@ -43,11 +41,9 @@ TEST_F(ViewerTest, NoDefaultPrinterIsReportedEachTime) {
   TShowHelpForm& help = *VisibleForms<TShowHelpForm>().at(0);
   help.BitBtnPrint.Click();
   help.BitBtnPrint.Click();
-  ASSERT_EQ(Watcher.Boxes.size(), 2u);
-  for (const TSeenBox& box : Watcher.Boxes) {
-    EXPECT_EQ(box.Text, "デフォルト プリンタが存在しません.");
-    EXPECT_TRUE(box.StopIcon);
-  }
+  ASSERT_EQ(BoxTexts(Watcher), std::vector<std::string>(2, "デフォルト プリンタが存在しません."));
+  EXPECT_TRUE(StopIcon(0));
+  EXPECT_TRUE(StopIcon(1));
   EXPECT_TRUE(IsWindowVisible(help.Handle()));
 }
 

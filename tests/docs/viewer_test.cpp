@@ -38,7 +38,7 @@ TEST_F(ViewerTest, HelpInRtfIsShownFormattedCentredWithTheCloseButtonFocused) {
   const auto viewers = VisibleForms<TShowHelpForm>();
   ASSERT_EQ(viewers.size(), 1u);
   TShowHelpForm& viewer = *viewers[0];
-  EXPECT_TRUE(Watcher.Boxes.empty());
+  EXPECT_TRUE(Watcher.Dialogs().empty());
   EXPECT_EQ(WindowText(viewer.Handle()), "ズノ文献ﾃﾞｰﾀﾍﾞｰｽ簡易検索ﾌﾟﾛｸﾞﾗﾑ ﾍﾙﾌﾟ");
   const RECT r = WindowRect(viewer);
   EXPECT_EQ(r.right - r.left, 394);
@@ -67,7 +67,7 @@ TEST_F(ViewerTest, PlainTextWithLfEndingsIsShownLineByLineInTheFixedPitchFont) {
   const auto viewers = VisibleForms<TShowReadmeForm>();
   ASSERT_EQ(viewers.size(), 1u);
   TShowReadmeForm& viewer = *viewers[0];
-  EXPECT_TRUE(Watcher.Boxes.empty());
+  EXPECT_TRUE(Watcher.Dialogs().empty());
   EXPECT_EQ(WindowText(viewer.Handle()), "ｽﾞﾉ文献ﾃﾞｰﾀﾍﾞｰｽ 簡易検索ﾌﾟﾛｸﾞﾗﾑ Readme");
   const RECT r = WindowRect(viewer);
   EXPECT_EQ(r.right - r.left, 426);
@@ -88,7 +88,7 @@ TEST_F(ViewerTest, EmptyDocumentOpensAnEmptyViewer) {
   const auto viewers = VisibleForms<TShowHelpForm>();
   ASSERT_EQ(viewers.size(), 1u);
   EXPECT_EQ(WindowText(viewers[0]->RichEditShowHint.Handle()), "");
-  EXPECT_TRUE(Watcher.Boxes.empty());
+  EXPECT_TRUE(Watcher.Dialogs().empty());
 }
 
 TEST_F(ViewerTest, MissingDocumentShowsTheMessageAndNoWindowUntilItIsThere) {
@@ -100,21 +100,20 @@ TEST_F(ViewerTest, MissingDocumentShowsTheMessageAndNoWindowUntilItIsThere) {
                {ShowReadmeWindow, "zreadme.txt", "Readmeファイルが見つかりません．"}};
   CreateDirectoryA("zreadme.txt", nullptr);  // a folder of that name is no document
   for (const auto& c : cases) {
-    Watcher.Boxes.clear();
+    const std::size_t seen = Watcher.Dialogs().size();
     Command(c.Open);
-    ASSERT_EQ(Watcher.Boxes.size(), 1u) << c.File;
-    EXPECT_EQ(Watcher.Boxes[0].Text, c.Message);
-    EXPECT_EQ(Watcher.Boxes[0].Title, App.Title());
-    EXPECT_FALSE(Watcher.Boxes[0].StopIcon);
+    ASSERT_EQ(BoxTexts(Watcher, seen), std::vector<std::string>{c.Message}) << c.File;
+    EXPECT_EQ(Watcher.Dialogs()[seen].Title, App.Title());
+    EXPECT_EQ(Watcher.Dialogs()[seen].Icon, nullptr);
     EXPECT_TRUE(VisibleForms<TDocumentViewer>().empty()) << c.File;
   }
   RemoveDirectoryA("zreadme.txt");
+  const std::size_t seen = Watcher.Dialogs().size();
   for (const auto& c : cases) {
     testsupport::WriteFileBytes(c.File, "now here\r\n");
-    Watcher.Boxes.clear();
     Command(c.Open);
-    EXPECT_TRUE(Watcher.Boxes.empty()) << c.File;
   }
+  EXPECT_EQ(Watcher.Dialogs().size(), seen);
   EXPECT_EQ(VisibleForms<TDocumentViewer>().size(), 2u);
 }
 
@@ -125,11 +124,12 @@ TEST_F(ViewerTest, DocumentLockedForWritingShowsTheOpenErrorAndAnEmptyViewer) {
   ASSERT_NE(writer, INVALID_HANDLE_VALUE);
   Command(ShowHelpWindow);
   CloseHandle(writer);
-  ASSERT_EQ(Watcher.Boxes.size(), 1u);
+  ASSERT_EQ(Watcher.Dialogs().size(), 1u);
   // The full path, the system's reason, and the error box's full stop.
-  EXPECT_EQ(Watcher.Boxes[0].Text, "ファイル \"" + Folder.Path() + "helpzs.txt\". " +
-                                       SystemErrorText(ERROR_SHARING_VIOLATION) + " は開けません.");
-  EXPECT_TRUE(Watcher.Boxes[0].StopIcon);
+  EXPECT_EQ(Watcher.Dialogs()[0].Text, "ファイル \"" + Folder.Path() + "helpzs.txt\". " +
+                                           SystemErrorText(ERROR_SHARING_VIOLATION) +
+                                           " は開けません.");
+  EXPECT_TRUE(StopIcon(0));
   const auto viewers = VisibleForms<TShowHelpForm>();
   ASSERT_EQ(viewers.size(), 1u);
   EXPECT_EQ(WindowText(viewers[0]->RichEditShowHint.Handle()), "");

@@ -1,5 +1,31 @@
 #include "tests/docs/viewer_test_support.h"
 
+void PumpFor(int milliseconds) {
+  const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
+  while (static_cast<int>(end - GetTickCount()) > 0) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    Sleep(5);
+  }
+}
+
+std::string WindowText(HWND window) {
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) * 2 + 1, '\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+std::vector<std::string> BoxTexts(const testsupport::TDialogWatcher& watcher, std::size_t from) {
+  std::vector<std::string> texts;
+  const auto& dialogs = watcher.Dialogs();
+  for (std::size_t i = from; i < dialogs.size(); ++i) texts.push_back(dialogs[i].Text);
+  return texts;
+}
+
 std::string ShippedDocument(const std::string& name) {
   return testsupport::ReadFileBytes(std::string(ZS_DIST_DIR) + name);
 }

@@ -4,7 +4,7 @@
 
 #include "docs/show_help.h"
 #include "docs/show_readme.h"
-#include "tests/docs/box_watcher.h"
+#include "tests/support/dialog_watcher.h"
 #include "tests/support/wine_test_support.h"
 #include "widgets/application.h"
 
@@ -15,6 +15,16 @@
 
 // The shipped help document (RTF) in the source tree.
 std::string ShippedDocument(const std::string& name);
+
+// Dispatches this thread's messages for the given time.
+void PumpFor(int milliseconds);
+
+// The text of a window, as the "A" call gives it; Rich Edit reports its
+// length in characters, so double-byte text is read with room to spare.
+std::string WindowText(HWND window);
+
+// The texts of the message boxes seen from index `from` on.
+std::vector<std::string> BoxTexts(const testsupport::TDialogWatcher& watcher, std::size_t from = 0);
 
 // This thread's visible top-level windows, the topmost first.
 std::vector<HWND> VisibleWindows();
@@ -35,9 +45,12 @@ class ViewerTest : public ::testing::Test {
   TApplication App;
   // The first form is the main form, whose closing would end the program.
   TForm& MainForm = App.CreateForm<TForm>();
-  TBoxWatcher Watcher;
+  testsupport::TDialogWatcher Watcher;
 
   // Runs a command as the main window's menu does: an error goes to the box.
+  bool StopIcon(std::size_t box) const {
+    return Watcher.Dialogs().at(box).Icon == testsupport::StopIcon();
+  }
   template <class F>
   void Command(F&& command) {
     App.Guard(command);
