@@ -5,8 +5,8 @@
 //   zs_startup_probe PROGRAM CAPTION
 // prints "<milliseconds> <peak working set KiB> <peak private KiB>".
 
-#include <psapi.h>
 #include <windows.h>
+#include <psapi.h>
 
 #include <cstdio>
 #include <string>
