@@ -41,10 +41,14 @@ class TRecordMatcher {
   };
   struct TAnchor {
     std::vector<unsigned char> Bytes;  // what the scanner looks for
+    std::size_t PairDistance = 0;      // if set, Bytes[1] this far after Bytes[0]
     std::vector<TAnchorForm> Forms;
     double Cost = 0;
   };
-  TAnchor BestAnchor(const std::vector<std::size_t>& counts) const;
+  TAnchor ExactAnchor(const std::string& word, std::string_view sample,
+                      const std::vector<std::size_t>& counts) const;
+  TAnchor FoldedAnchor(std::uint16_t code, std::string_view sample,
+                       const std::vector<std::size_t>& counts) const;
   bool PassesQuickCheck(const unsigned char* hit, const unsigned char* begin,
                         const unsigned char* end) const;
 
