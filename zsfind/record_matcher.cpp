@@ -20,26 +20,6 @@ const unsigned char* LastNewline(const unsigned char* begin, const unsigned char
 #endif
 }
 
-}  // namespace
-
-std::string_view RecordAround(const unsigned char* begin, const unsigned char* end,
-                              const unsigned char* p, const unsigned char** next) {
-  const unsigned char* newline = LastNewline(begin, p);
-  const unsigned char* first = newline ? newline + 1 : begin;
-  const void* found = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
-  const unsigned char* last = found ? static_cast<const unsigned char*>(found) : end;
-  *next = found ? last + 1 : end;
-  if (last > first && last[-1] == '\r') --last;
-  return {reinterpret_cast<const char*>(first), static_cast<std::size_t>(last - first)};
-}
-
-TRecordMatcher::TRecordMatcher(std::vector<TWordPattern> words) : Patterns(std::move(words)) {
-  if (Patterns.size() == 2 && Patterns[0].SameAs(Patterns[1])) Patterns.pop_back();
-  Tune({});
-}
-
-namespace {
-
 // How often the bytes occur in the sample, wherever they start.
 std::size_t Occurrences(std::string_view sample, std::string_view bytes) {
   std::size_t n = 0;
@@ -68,6 +48,22 @@ double ChancePairs(const std::vector<std::size_t>& counts, unsigned char a, unsi
 }
 
 }  // namespace
+
+std::string_view RecordAround(const unsigned char* begin, const unsigned char* end,
+                              const unsigned char* p, const unsigned char** next) {
+  const unsigned char* newline = LastNewline(begin, p);
+  const unsigned char* first = newline ? newline + 1 : begin;
+  const void* found = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
+  const unsigned char* last = found ? static_cast<const unsigned char*>(found) : end;
+  *next = found ? last + 1 : end;
+  if (last > first && last[-1] == '\r') --last;
+  return {reinterpret_cast<const char*>(first), static_cast<std::size_t>(last - first)};
+}
+
+TRecordMatcher::TRecordMatcher(std::vector<TWordPattern> words) : Patterns(std::move(words)) {
+  if (Patterns.size() == 2 && Patterns[0].SameAs(Patterns[1])) Patterns.pop_back();
+  Tune({});
+}
 
 void TRecordMatcher::Tune(std::string_view sample) {
   std::vector<std::size_t> counts(256, 0);
