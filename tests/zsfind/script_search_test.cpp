@@ -8,8 +8,8 @@
 #include "tests/support/wine_test_support.h"
 #include "zsfind/messages.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>

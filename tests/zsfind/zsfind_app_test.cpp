@@ -105,6 +105,23 @@ TEST_F(ZsfindApp, AppendKeepsOneDocument) {
 #endif
 }
 
+TEST_F(ZsfindApp, BytesThatAreNoCharactersKeepTheHtmlValid) {
+  // A lead byte before '<', control and unassigned bytes, a lead byte at the end.
+  Write(kDb, "x\x81<b>\x01\x80\xFF\xA0x\r\nx & y\x95\r\n");
+  ASSERT_EQ(Run({"x", "x", kDb}), kExitFound);
+  const std::string html = Read(kHtml);
+  EXPECT_NE(
+      html.find("<mark>x</mark>&#xFFFD;&lt;b&gt;&#xFFFD;&#xFFFD;&#xFFFD;&#xFFFD;<mark>x</mark>"),
+      std::string::npos)
+      << html;
+  EXPECT_NE(html.find("<mark>x</mark> &amp; y&#xFFFD;</p>"), std::string::npos);
+  // The text result keeps the records as they stand.
+  EXPECT_NE(Read(kText).find("\r\nx\x81<b>\x01\x80\xFF\xA0x\r\nx & y\x95\r\n"), std::string::npos);
+#if !defined(_WIN32)
+  EXPECT_EQ(std::system(("tidy -q -e --input-encoding shiftjis " + kHtml).c_str()), 0);
+#endif
+}
+
 TEST_F(ZsfindApp, ForeignHtmlIsReplacedNotSpliced) {
   std::filesystem::create_directory(kDir + "/res");
   Write(kHtml, "<html><body>someone else's</body></html>\r\n");
