@@ -52,6 +52,11 @@ int RunZsfind(const std::vector<std::string>& args, const TAppEnvironment& envir
     out << kUsage;
     return kExitFound;
   }
+  // Run by hand with nothing to do: no result files, only the usage.
+  if (args.empty()) {
+    err << kUsage;
+    return kExitBadRequest;
+  }
   const TFindRequest request = BuildFindRequest(options, environment.RawCommandLine);
   TTextReport text(options.TextOut.value_or(DefaultResult(environment, "out.txt")), options.Append);
   THtmlReport html(options.HtmlOut.value_or(DefaultResult(environment, "out.htm")), options.Append);
