@@ -5,6 +5,7 @@
 //   zs_poke key VK [VK...]   hexadecimal virtual-key codes, pressed as a chord
 //   zs_poke click CAPTION    the main window's button with that caption
 //   zs_poke close            WM_CLOSE to the foreground window
+//   zs_poke quit             WM_CLOSE to the main window, which ends the program
 // Exit code 0 when done, 1 when the main window was not found.
 
 #include <windows.h>
@@ -61,7 +62,9 @@ int main(int argc, char** argv) {
   }
   HWND main = FindWindowA(nullptr, kCaption);
   if (main == nullptr) return 1;
-  if (verb == "key") {
+  if (verb == "quit") {
+    PostMessageA(main, WM_CLOSE, 0, 0);
+  } else if (verb == "key") {
     std::vector<WORD> keys;
     for (int i = 2; i < argc; ++i)
       keys.push_back(static_cast<WORD>(std::stoul(argv[i], nullptr, 16)));
