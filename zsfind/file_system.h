@@ -83,6 +83,9 @@ bool MakeDirectory(const std::string& path);
 // Moves from over to, replacing to.
 bool MoveReplacing(const std::string& from, const std::string& to);
 bool RemoveFile(const std::string& path);
+// This process's id, which keeps the temporary files of searches that run at
+// the same time apart.
+unsigned long ProcessId();
 // The process's command line as the system holds it, where it has one.
 std::optional<std::string> RawCommandLine();
 // The folder part of a path (up to its last separator that is a whole

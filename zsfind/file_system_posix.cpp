@@ -113,4 +113,6 @@ bool MoveReplacing(const std::string& from, const std::string& to) {
 
 bool RemoveFile(const std::string& path) { return unlink(path.c_str()) == 0; }
 
+unsigned long ProcessId() { return static_cast<unsigned long>(getpid()); }
+
 std::optional<std::string> RawCommandLine() { return std::nullopt; }

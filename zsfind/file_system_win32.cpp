@@ -124,4 +124,6 @@ bool MoveReplacing(const std::string& from, const std::string& to) {
 
 bool RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
 
+unsigned long ProcessId() { return GetCurrentProcessId(); }
+
 std::optional<std::string> RawCommandLine() { return std::string(GetCommandLineA()); }

@@ -1,5 +1,6 @@
 #include "zsfind/result_file.h"
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -16,7 +17,8 @@ bool MakeDirectories(const std::string& path) {
 }  // namespace
 
 TResultFile::TResultFile(std::string target)
-    : TargetPath(std::move(target)), TempPath(TargetPath + ".zsfind-new") {}
+    : TargetPath(std::move(target)),
+      TempPath(TargetPath + "." + std::to_string(ProcessId()) + ".zsfind-new") {}
 
 TResultFile::~TResultFile() {
   if (!Done) Discard();
