@@ -7,7 +7,7 @@ line, in Shift-JIS (code page 932) with CR LF line ends.
   make_sample_db.py --big FILE --megabytes M
       writes one large mixed file (for the benchmark)
 
-The same seed gives the same files on every machine.
+Seeded: every run gives the same files.
 """
 import argparse
 import os
