@@ -316,3 +316,39 @@ TEST_F(MainWindowTest, ClosingDuringASearchEndsAfterTheResultIsOpened) {
   EXPECT_NE(opens[0].find(drive + "\\temp\\out.txt"), std::string::npos);
   SetEnvironmentVariableA("HOMEDRIVE", "C:");
 }
+
+TEST_F(MainWindowTest, EndOfTheSessionSavesTheListAsAtANormalEnd) {
+  Form->ComboBox1.SetText("session.txt");
+  Form->Button2.Click();
+  SendMessageA(Form->Handle(), WM_QUERYENDSESSION, 0, 0);
+  SendMessageA(Form->Handle(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_EQ(ReadValue(Key, "RegCount"), "7");
+  EXPECT_EQ(ReadValue(Key, "FileName1"), "session.txt");
+}
+
+TEST_F(MainWindowTest, StartShowStateAndIconAreHonoured) {
+  const auto icon = reinterpret_cast<HICON>(GetClassLongPtrA(Form->Handle(), GCLP_HICON));
+  const auto small = reinterpret_cast<HICON>(GetClassLongPtrA(Form->Handle(), GCLP_HICONSM));
+  ASSERT_NE(icon, nullptr);
+  ASSERT_NE(small, nullptr);
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(small, &info));
+  BITMAP bits{};
+  GetObjectA(info.hbmColor, sizeof bits, &bits);
+  EXPECT_EQ(bits.bmWidth, 16);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  EXPECT_EQ(reinterpret_cast<HICON>(GetClassLongPtrA(App->Handle(), GCLP_HICON)) != nullptr, true);
+
+  PostMessageA(Form->Handle(), WM_CLOSE, 0, 0);
+  App->Run(SW_SHOWMAXIMIZED);
+  EXPECT_TRUE(IsZoomed(Form->Handle()));
+}
+
+TEST_F(MainWindowTest, MinimisedStartKeepsTheProgramOnTheTaskbarOnly) {
+  ShowWindow(Form->Handle(), SW_HIDE);
+  PostMessageA(Form->Handle(), WM_CLOSE, 0, 0);
+  App->Run(SW_SHOWMINNOACTIVE);
+  EXPECT_TRUE(IsIconic(App->Handle()));
+  EXPECT_EQ(WindowText(App->Handle()), ApplicationTitle(ModulePath()));
+}
