@@ -15,7 +15,8 @@ wait_for() {
     if [[ -n $file ]] && pdfinfo "$file" >/dev/null 2>&1; then echo "$file"; return; fi
     sleep 0.2
   done
-  echo "no $pattern in $out" >&2
+  echo "no $pattern in $out; the queue's jobs:" >&2
+  lpstat -W all -o >&2 || true
   return 1
 }
 
