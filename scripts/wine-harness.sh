@@ -27,7 +27,8 @@ harness_template() {
   (
     export WINEPREFIX=$dir
     wineboot --init >/dev/null 2>&1
-    # Without these replacements every MS face falls back to one fixed-pitch font.
+    # Without the font replacements every MS face falls back to one
+    # fixed-pitch font; the virtual desktop gives windows their frames.
     harness_reg_import "$dir/setup.reg" <<'REG'
 Windows Registry Editor Version 5.00
 
@@ -40,6 +41,16 @@ Windows Registry Editor Version 5.00
 "MS Gothic"="IPAGothic"
 "MS PMincho"="IPAPMincho"
 "MS Mincho"="IPAMincho"
+
+; Wine defines txtfile and htmlfile but maps no extension to them; Windows does.
+[HKEY_CLASSES_ROOT\.txt]
+@="txtfile"
+
+[HKEY_CLASSES_ROOT\.htm]
+@="htmlfile"
+
+[HKEY_CLASSES_ROOT\.html]
+@="htmlfile"
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer]
 "Desktop"="Default"
