@@ -135,11 +135,6 @@ TEST_F(ViewerTest, DocumentLockedForWritingShowsTheOpenErrorAndAnEmptyViewer) {
   EXPECT_EQ(WindowText(viewers[0]->RichEditShowHint.Handle()), "");
 }
 
-TEST_F(ViewerTest, OpenErrorTextKeepsPercentSignsOfThePath) {
-  EXPECT_EQ(OpenErrorText("C:\\%s%d\\表.txt", "理由"),
-            "ファイル \"C:\\%s%d\\表.txt\". 理由 は開けません");
-}
-
 TEST_F(ViewerTest, TwoViewersLieOnTopOfEachOtherAndClosingOnlyHides) {
   testsupport::WriteFileBytes("helpzs.txt", "one\r\n");
   Command(ShowHelpWindow);
