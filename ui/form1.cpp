@@ -11,6 +11,8 @@
 
 #include <shellapi.h>
 
+#include <utility>
+
 namespace {
 
 constexpr const char* kCaption = "ｽﾞﾉ文献ﾃﾞｰﾀﾍﾞｰｽ 簡易検索ﾌﾟﾛｸﾞﾗﾑ";
@@ -97,12 +99,13 @@ void TForm1::LayOut() {
     UseFont(*c, kProportional, 13, TFontPitch::Default);
   }
 
-  int order = 0;
-  for (TWinControl* c : std::initializer_list<TWinControl*>{
-           &Edit1, &Edit2, &ComboBox1, &Button2, &Button6, &Uwagaki, &Button1, &Button4, &Button3,
-           &Button5, &BitBtn1, &OpenFile}) {
-    c->SetTabOrder(order++);
-  }
+  // Number 11 belongs to the group box, which takes no focus: the file-choose
+  // button at the top right comes last.
+  const std::pair<TWinControl*, int> tabOrder[] = {
+      {&Edit1, 0},    {&Edit2, 1},      {&ComboBox1, 2}, {&Button2, 3}, {&Button6, 4},
+      {&Uwagaki, 5},  {&Button1, 6},    {&Button4, 7},   {&Button3, 8}, {&Button5, 9},
+      {&BitBtn1, 10}, {&GroupBox1, 11}, {&OpenFile, 12}};
+  for (const auto& [control, order] : tabOrder) control->SetTabOrder(order);
 }
 
 void TForm1::BindHandlers() {

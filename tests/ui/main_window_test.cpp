@@ -5,6 +5,7 @@
 #include "ui/home_page.h"
 #include "widgets/app_text.h"
 
+#include <functional>
 #include <vector>
 
 using uitest::ReadValue;
@@ -16,6 +17,13 @@ std::string ModulePath() {
   char path[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, path, MAX_PATH);
   return path;
+}
+
+// Run once by a timer of a dialog's own message loop.
+std::function<void()> AnswerLater;
+void CALLBACK RunAnswerLater(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  AnswerLater();
 }
 
 LOGFONTA FontOf(HWND window) {
@@ -85,6 +93,68 @@ TEST_F(MainWindowTest, WindowAndControlsAreLaidOutAsDesigned) {
   EXPECT_EQ(comboField.right, 361);
   EXPECT_GE(combo.bottom - combo.top, 20 * 13);  // the dropped list
   EXPECT_TRUE(Form->Uwagaki.Checked());
+}
+
+TEST_F(MainWindowTest, ControlsAreMadeInOrderWithTheirTabOrderFontsAndWindowlessParts) {
+  std::vector<TControl*> made = {&Form->Bevel1,  &Form->Label5,  &Form->Bevel2,  &Form->GroupBox1,
+                                 &Form->BitBtn1, &Form->Edit1,   &Form->Button1, &Form->Button3,
+                                 &Form->Button4, &Form->Edit2,   &Form->Button5, &Form->ComboBox1,
+                                 &Form->Button2, &Form->Button6, &Form->Uwagaki, &Form->OpenFile};
+  EXPECT_EQ(Form->Controls(), made);
+  made = {&Form->Label3, &Form->Label4};
+  EXPECT_EQ(Form->GroupBox1.Controls(), made);
+
+  const std::pair<const TWinControl*, int> tabOrder[] = {
+      {&Form->Edit1, 0},   {&Form->Edit2, 1},   {&Form->ComboBox1, 2}, {&Form->Button2, 3},
+      {&Form->Button6, 4}, {&Form->Uwagaki, 5}, {&Form->Button1, 6},   {&Form->Button4, 7},
+      {&Form->Button3, 8}, {&Form->Button5, 9}, {&Form->BitBtn1, 10},  {&Form->OpenFile, 12}};
+  for (const auto& [control, order] : tabOrder) {
+    EXPECT_EQ(control->TabOrder(), order) << WindowText(control->Handle());
+    EXPECT_TRUE(control->TabStop()) << WindowText(control->Handle());
+  }
+  EXPECT_FALSE(Form->GroupBox1.TabStop());
+
+  // The windowless ones, in their parent's client area; labels size
+  // themselves to their text and keep their corner.
+  const struct {
+    const TControl& Control;
+    const char* Caption;
+    RECT Rect;
+  } windowless[] = {
+      {Form->Bevel1, "", {8, 0, 377, 305}},
+      {Form->Bevel2, "", {16, 208, 369, 297}},
+      {Form->Label5, "検索ﾃﾞｰﾀﾍﾞｰｽ名", {24, 104, 0, 0}},
+      {Form->Label3, "検索語 1", {8, 24, 0, 0}},
+      {Form->Label4, "検索語 2", {8, 56, 0, 0}},
+  };
+  for (const auto& w : windowless) {
+    SCOPED_TRACE(w.Caption);
+    const RECT& r = w.Control.BoundsRect();
+    EXPECT_EQ(w.Control.Caption(), w.Caption);
+    EXPECT_EQ(r.left, w.Rect.left);
+    EXPECT_EQ(r.top, w.Rect.top);
+    if (w.Rect.right != 0) {
+      EXPECT_EQ(r.right, w.Rect.right);
+      EXPECT_EQ(r.bottom, w.Rect.bottom);
+    } else {
+      const TFontAttributes& font = w.Control.Font().Attributes();
+      EXPECT_EQ(font.Name, "ＭＳ Ｐゴシック");
+      EXPECT_EQ(font.Height, 13);
+      EXPECT_EQ(font.Charset, SHIFTJIS_CHARSET);
+      EXPECT_EQ(font.Color, clWindowText);
+      EXPECT_EQ(font.Style, 0);
+    }
+  }
+
+  const TFontAttributes& windowFont = Form->Font().Attributes();
+  EXPECT_EQ(windowFont.Name, "ＭＳ Ｐゴシック");
+  EXPECT_EQ(windowFont.Height, 12);
+  EXPECT_EQ(windowFont.Charset, SHIFTJIS_CHARSET);
+  EXPECT_EQ(windowFont.Color, clWindowText);
+  EXPECT_EQ(windowFont.Style, 0);
+  const LOGFONTA combo = FontOf(Form->ComboBox1.Handle());
+  EXPECT_STREQ(combo.lfFaceName, "ＭＳ Ｐゴシック");
+  EXPECT_EQ(combo.lfHeight, -13);
 }
 
 TEST_F(MainWindowTest, MenuBarCarriesEveryCaptionAndShortcut) {
@@ -157,31 +227,6 @@ TEST_F(MainWindowTest, SetAddDeleteAndTheirFieldText) {
   App->DestroyForms();
   EXPECT_EQ(ReadValue(Key, "RegCount"), "6");
   EXPECT_EQ(ReadValue(Key, "FileName1"), "論文名.txt");
-}
-
-class NumberCountTest : public MainWindowTest {
-  void PrepareStore() override {
-    HKEY section;
-    RegCreateKeyExA(HKEY_CURRENT_USER, (Key + "\\Settings").c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                    nullptr, &section, nullptr);
-    const DWORD three = 3;
-    RegSetValueExA(section, "RegCount", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&three),
-                   sizeof three);
-    RegCloseKey(section);
-  }
-};
-
-TEST_F(NumberCountTest, NumberTypedCountIsReportedAndTheWindowStillOpens) {
-  ASSERT_EQ(Boxes.Dialogs().size(), 1u);
-  const auto& box = Boxes.Dialogs()[0];
-  EXPECT_EQ(box.Text, "'RegCount' のデータ型が不正です.");
-  EXPECT_EQ(box.Title, ApplicationTitle(ModulePath()));
-  EXPECT_EQ(box.Icon, testsupport::StopIcon());
-  EXPECT_TRUE(IsWindowVisible(Form->Handle()));
-  EXPECT_TRUE(Form->ComboBox1.Items().empty());
-  EXPECT_EQ(Form->ComboBox1.Text(), "");
-  App->DestroyForms();
-  EXPECT_EQ(ReadValue(Key, "RegCount"), "0");  // the end replaces it with a string
 }
 
 TEST_F(MainWindowTest, ClearCommandsEmptyTheFieldsAndTheirUndo) {
@@ -265,24 +310,54 @@ TEST_F(MainWindowTest, HomePageCommandOpensTheAddress) {
   EXPECT_NE(lines[0].find(kHomePage), std::string::npos);
 }
 
-TEST_F(MainWindowTest, FileDialogPutsTheQuotedPathAndStartsFromItNextTime) {
-  std::vector<std::string> initialNames;
+TEST_F(MainWindowTest, FileDialogPutsTheQuotedPathAndStartsFromTheLastChoice) {
+  struct TSeen {
+    std::string InitialName;
+    bool ReadOnlyBoxShown;
+    bool Sizeable;
+    LRESULT FileTypes;
+  };
+  std::vector<TSeen> seen;
+  std::string answer;
   testsupport::TDialogWatcher chooser([&](HWND box) {
-    // The explorer dialog's file name field.
-    HWND name = GetDlgItem(box, 0x47C);
-    if (name == nullptr) name = GetDlgItem(box, 0x480);
-    initialNames.push_back(WindowText(name));
-    SetWindowTextA(name, "C:\\db\\x.txt");
-    testsupport::PressOk(box);
+    AnswerLater = [&, box] {
+      // The explorer dialog's file name field, read-only box and file-type list.
+      HWND name = GetDlgItem(box, 0x47C);
+      if (name == nullptr) name = GetDlgItem(box, 0x480);
+      seen.push_back({WindowText(name), IsWindowVisible(GetDlgItem(box, 0x410)) != FALSE,
+                      (GetWindowLongA(box, GWL_STYLE) & WS_THICKFRAME) != 0,
+                      SendMessageA(GetDlgItem(box, 0x470), CB_GETCOUNT, 0, 0)});
+      SetWindowTextA(name, answer.c_str());
+      testsupport::PressOk(box);
+    };
+    // Read and answered once the dialog has finished setting itself up.
+    SetTimer(nullptr, 0, 200, RunAnswerLater);
   });
+  // A file that does not exist, in a folder that does not either, is taken.
+  answer = "C:\\db\\x.txt";
   Form->OpenFile.Click();
   EXPECT_EQ(Form->ComboBox1.Text(), "\"C:\\db\\x.txt\"");
   EXPECT_EQ(Form->ComboBox1.Items().size(), 6u);
+  // 260 bytes with the terminating zero: a longer path fails and changes nothing.
+  answer = "C:\\" + std::string(256, 'a') + ".txt";
   ChooseMenu("N2");
-  ASSERT_EQ(initialNames.size(), 2u);
-  EXPECT_EQ(initialNames[0], "");
-  // The platform starts in the folder of the path and shows its name.
-  EXPECT_NE(initialNames[1].find("x.txt"), std::string::npos);
+  EXPECT_EQ(Form->ComboBox1.Text(), "\"C:\\db\\x.txt\"");
+  CreateDirectoryA("sub", nullptr);
+  answer = Work.Path() + "sub\\y.txt";
+  ChooseMenu("N2");
+  EXPECT_EQ(Form->ComboBox1.Text(), "\"" + answer + "\"");
+
+  ASSERT_EQ(seen.size(), 3u);
+  EXPECT_EQ(seen[0].InitialName, "");
+  // The platform starts in the folder of the last path chosen and shows its
+  // name; the failed choice is not kept.
+  EXPECT_NE(seen[1].InitialName.find("x.txt"), std::string::npos);
+  EXPECT_NE(seen[2].InitialName.find("x.txt"), std::string::npos);
+  for (const TSeen& s : seen) {
+    EXPECT_FALSE(s.ReadOnlyBoxShown);
+    EXPECT_TRUE(s.Sizeable);
+    EXPECT_LE(s.FileTypes, 0);  // no filter
+  }
 }
 
 TEST_F(MainWindowTest, ResizingLeavesEveryControlInPlace) {
