@@ -1,11 +1,11 @@
 #include "docs/text_lines.h"
 
+#include "widgets/shift_jis.h"
+
 namespace {
 
-bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
-
 std::size_t CharEnd(std::string_view text, std::size_t at) {
-  const bool wide = IsLeadByte(static_cast<unsigned char>(text[at])) && at + 1 < text.size();
+  const bool wide = IsShiftJisLead(static_cast<unsigned char>(text[at])) && at + 1 < text.size();
   return at + (wide ? 2 : 1);
 }
 

@@ -1,12 +1,10 @@
 #include "widgets/light_label_jump.h"
 
+#include "widgets/shift_jis.h"
+
 namespace {
 
 constexpr int kShowWindow = 5;  // SW_SHOW
-
-bool IsShiftJisLeadByte(unsigned char c) {
-  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
 
 }  // namespace
 
@@ -38,7 +36,7 @@ std::string ProgramDirectory(const std::string& programPath) {
   std::size_t end = 0;
   for (std::size_t i = 0; i < programPath.size(); ++i) {
     const char c = programPath[i];
-    if (IsShiftJisLeadByte(static_cast<unsigned char>(c)) && i + 1 < programPath.size()) {
+    if (IsShiftJisLead(static_cast<unsigned char>(c)) && i + 1 < programPath.size()) {
       ++i;
     } else if (c == '\\' || c == '/' || c == ':') {
       end = i + 1;
