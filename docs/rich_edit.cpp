@@ -26,11 +26,15 @@ TRichEdit::TRichEdit(TWinControl* parent) : TWinControl(parent) {
   font.Style = 0;
   Font().Assign(font);
   SetTabStop(true);
-  LoadRichEditLibrary();
   // No ES_NOHIDESEL (the selection hides without the focus), no horizontal
   // scrolling (lines wrap), no ES_DISABLENOSCROLL (the bar only when needed).
   CreateChild(kRichEditClass, WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
               WS_EX_CLIENTEDGE);
+}
+
+void TRichEdit::CreateWindowHandle() {
+  LoadRichEditLibrary();
+  TWinControl::CreateWindowHandle();
   // Rich Edit 1.0 takes only 32K characters unless told otherwise.
   SendMessageA(Handle(), EM_EXLIMITTEXT, 0, 0x7FFFFFF0);
   ApplyPlainTextFormat();
@@ -48,7 +52,7 @@ void TRichEdit::FontChanged() {
 }
 
 void TRichEdit::ApplyPlainTextFormat() {
-  if (Handle() == nullptr) return;
+  if (!HandleAllocated()) return;
   const TFontAttributes& font = Font().Attributes();
   CHARFORMATA format{};
   format.cbSize = sizeof format;

@@ -17,6 +17,8 @@ class TRichEdit : public TWinControl {
   void Print(const std::string& jobTitle);
 
  protected:
+  // Loads the library first, then sets the text limit and the plain-text format.
+  void CreateWindowHandle() override;
   void FontChanged() override;
 
  private:

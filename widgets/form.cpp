@@ -81,6 +81,7 @@ void TForm::SetMenu(TMainMenu& menu) {
 void TForm::Show() { ShowWithCommand(SW_SHOWNORMAL); }
 
 void TForm::ShowWithCommand(int command) {
+  CreateChildWindows();
   if (Placement == TPosition::ScreenCenter) {
     const int w = Width(), h = Height();
     const int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2;

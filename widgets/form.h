@@ -15,7 +15,8 @@ enum class TPosition { Designed, ScreenCenter };
 class TForm : public TWinControl {
  public:
   // Creates the window hidden, owned by the application's window, with the
-  // default font, the button-face background and the program's icon.
+  // default font, the button-face background and the program's icon. The
+  // controls' windows follow when it is first shown (or one is needed).
   TForm();
   ~TForm() override;
 

@@ -4,9 +4,13 @@
 
 TGraphicControl::TGraphicControl(TWinControl* parent) : TControl(parent) {}
 
-void TGraphicControl::Invalidate() {
-  if (Parent() != nullptr && Parent()->Handle() != nullptr) {
-    InvalidateRect(Parent()->Handle(), &BoundsRect(), TRUE);
+void TGraphicControl::Invalidate() { InvalidateInParent(BoundsRect()); }
+
+void TGraphicControl::InvalidateInParent(const RECT& rect) {
+  // A window that is not on screen is painted whole when it is shown: marking
+  // parts of it before would only cost calls to the window system.
+  if (Parent() != nullptr && Parent()->HandleAllocated() && IsWindowVisible(Parent()->Handle())) {
+    InvalidateRect(Parent()->Handle(), &rect, TRUE);
   }
 }
 
@@ -27,8 +31,6 @@ void TGraphicControl::DblClick() {
 }
 
 void TGraphicControl::BoundsChanged(const RECT& old) {
-  if (Parent() != nullptr && Parent()->Handle() != nullptr) {
-    InvalidateRect(Parent()->Handle(), &old, TRUE);
-  }
+  InvalidateInParent(old);
   Invalidate();
 }

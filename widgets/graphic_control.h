@@ -38,4 +38,7 @@ class TGraphicControl : public TControl {
   void CaptionChanged() override { Invalidate(); }
   void FontChanged() override { Invalidate(); }
   void StateChanged() override { Invalidate(); }
+
+ private:
+  void InvalidateInParent(const RECT& rect);
 };

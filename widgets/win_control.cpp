@@ -23,6 +23,15 @@ TWinControl::TWinControl(TWinControl* parent) : TControl(parent) {
 
 TWinControl::~TWinControl() { DestroyWindowNow(); }
 
+HWND TWinControl::Handle() const {
+  // Made through the parent, so that the windows of a form's controls come
+  // into being in the order of the objects, which is their order on screen.
+  if (Window == nullptr && ClassName != nullptr && Parent()->Handle() != nullptr) {
+    Parent()->CreateChildWindows();
+  }
+  return Window;
+}
+
 TWinControl* TWinControl::FromHandle(HWND window) {
   return window != nullptr ? static_cast<TWinControl*>(GetPropA(window, kObjectProperty)) : nullptr;
 }
@@ -74,17 +83,42 @@ bool TWinControl::PreProcessKey(const MSG& msg) {
   }
 }
 
+void TWinControl::CreateChildWindows() {
+  if (ChildWindowsMade) return;
+  ChildWindowsMade = true;
+  for (std::size_t i = 0; i < Children.size(); ++i) {
+    auto* control = dynamic_cast<TWinControl*>(Children[i]);
+    if (control != nullptr && control->ClassName != nullptr && control->Window == nullptr) {
+      control->CreateWindowHandle();
+      control->CreateChildWindows();
+    }
+  }
+}
+
 void TWinControl::CreateChild(const char* className, DWORD style, DWORD exStyle) {
+  ClassName = className;
+  Style = style;
+  ExStyle = exStyle;
+  if (Parent()->ChildWindowsMade) {
+    CreateWindowHandle();
+    CreateChildWindows();
+  }
+}
+
+void TWinControl::CreateWindowHandle() {
+  // Place, caption, font and state may have been set before: the window
+  // starts with them.
   const RECT& r = BoundsRect();
-  HWND window = CreateWindowExA(exStyle, className, Caption().c_str(),
-                                style | WS_CHILD | WS_CLIPSIBLINGS | (Visible() ? WS_VISIBLE : 0),
-                                r.left, r.top, r.right - r.left, r.bottom - r.top,
-                                Parent()->Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
+  const DWORD state =
+      (Visible() ? WS_VISIBLE : 0) | (Enabled() ? 0 : WS_DISABLED) | (Stop ? WS_TABSTOP : 0);
+  HWND window = CreateWindowExA(ExStyle, ClassName, Caption().c_str(),
+                                Style | WS_CHILD | WS_CLIPSIBLINGS | state, r.left, r.top,
+                                r.right - r.left, r.bottom - r.top, Parent()->Window, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
   // The newest control lies on top of its siblings.
   SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   Attach(window);
   SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
-  SetTabStop(Stop);
 }
 
 void TWinControl::Attach(HWND window) {

@@ -3,6 +3,10 @@
 // are subclassed and our own windows use a plain class, so that every window
 // of ours finds its object and sends each message to WndProc. Windowless
 // children are painted and fed the mouse from here.
+//
+// A control's window is made together with the other control windows of its
+// form, when the form is first shown or one of them is first needed: a form
+// that is never shown costs no control windows, fonts or libraries.
 
 #include "widgets/control.h"
 #include "widgets/mouse_router.h"
@@ -16,7 +20,10 @@ class TWinControl : public TControl {
   explicit TWinControl(TWinControl* parent);
   ~TWinControl() override;
 
-  HWND Handle() const { return Window; }
+  // The window, made (with every other control window of the form) if it
+  // does not exist yet.
+  HWND Handle() const;
+  bool HandleAllocated() const { return Window != nullptr; }
   // The object of a window of ours, or null.
   static TWinControl* FromHandle(HWND window);
   // The nearest window of ours that is window or holds it (the combo box for
@@ -44,9 +51,19 @@ class TWinControl : public TControl {
   // Enter with the focus on this control: true when it acted (a button).
   virtual bool DialogEnter() { return false; }
 
+  // Makes the windows of the child controls that have none yet, in the order
+  // of their creation, and from then on each new child's at once.
+  void CreateChildWindows();
+
  protected:
-  // Creates a platform control as a child of the parent and subclasses it.
+  // Names the platform control that this is, as a child of the parent. Its
+  // window is made at once when the parent's child windows exist, else with
+  // them. Call it from the most derived constructor that overrides
+  // CreateWindowHandle.
   void CreateChild(const char* className, DWORD style, DWORD exStyle = 0);
+  // Makes the window and subclasses it; controls that keep state in their
+  // window extend it.
+  virtual void CreateWindowHandle();
   // Takes over a window made elsewhere (our own top-level windows).
   void Attach(HWND window);
   // Destroys the window (and every child window) now.
@@ -76,6 +93,10 @@ class TWinControl : public TControl {
 
   HWND Window = nullptr;
   WNDPROC PlatformProc = nullptr;
+  const char* ClassName = nullptr;  // set for a child window still to be made
+  DWORD Style = 0;
+  DWORD ExStyle = 0;
+  bool ChildWindowsMade = false;
   std::vector<TControl*> Children;
   TMouseRouter Mouse{*this};
   int Tab = 0;
