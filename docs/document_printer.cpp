@@ -3,9 +3,9 @@
 #include "docs/print_pagination.h"
 #include "docs/system_error.h"
 #include "docs/text_lines.h"
+#include "search/system_functions.h"
 
 #include <richedit.h>
-#include <winspool.h>
 
 #include <memory>
 #include <stdexcept>
@@ -24,9 +24,9 @@ const std::string& DefaultPrinter() {
   static std::string name;
   if (name.empty()) {
     DWORD size = 0;
-    GetDefaultPrinterA(nullptr, &size);
+    Win32GetDefaultPrinter(nullptr, &size);
     std::string found(size, '\0');
-    if (size == 0 || !GetDefaultPrinterA(found.data(), &size)) {
+    if (size == 0 || !Win32GetDefaultPrinter(found.data(), &size)) {
       throw std::runtime_error(kNoPrinterMessage);
     }
     found.resize(found.find('\0'));

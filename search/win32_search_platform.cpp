@@ -1,6 +1,6 @@
 #include "search/win32_search_platform.h"
 
-#include <shellapi.h>
+#include "search/system_functions.h"
 
 #include <vector>
 
@@ -62,7 +62,7 @@ std::string TWin32SearchPlatform::ReadEnvironment(const std::string& name) {
 }
 
 void TWin32SearchPlatform::OpenWithShell(const std::string& path) {
-  ShellExecuteA(Owner, "OPEN", path.c_str(), "", "", SW_SHOW);
+  Win32ShellExecute(Owner, "OPEN", path.c_str(), "", "", SW_SHOW);
 }
 
 void TWin32SearchPlatform::ShowMessage(const std::string& text) { Message(text); }

@@ -5,11 +5,10 @@
 #include "docs/show_readme.h"
 #include "search/registry_settings_store.h"
 #include "search/search_launcher.h"
+#include "search/system_functions.h"
 #include "search/win32_search_platform.h"
 #include "ui/home_page.h"
 #include "widgets/application.h"
-
-#include <shellapi.h>
 
 #include <utility>
 
@@ -34,7 +33,7 @@ void Place(TControl& control, const char* caption, int left, int top, int width,
 }
 
 void ShellOpen(HWND owner, const char* file) {
-  ShellExecuteA(owner, "OPEN", file, "", "", SW_SHOW);
+  Win32ShellExecute(owner, "OPEN", file, "", "", SW_SHOW);
 }
 
 }  // namespace

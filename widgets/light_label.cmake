@@ -8,5 +8,5 @@ target_link_libraries(zs_light_label_model PUBLIC zs_options)
 
 if(WIN32)
   add_library(zs_light_label STATIC ${CMAKE_CURRENT_LIST_DIR}/light_label.cpp)
-  target_link_libraries(zs_light_label PUBLIC zs_light_label_model zs_widgets shell32)
+  target_link_libraries(zs_light_label PUBLIC zs_light_label_model zs_widgets zs_search_win32)
 endif()

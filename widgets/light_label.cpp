@@ -1,8 +1,7 @@
 #include "widgets/light_label.h"
 
+#include "search/system_functions.h"
 #include "widgets/application.h"
-
-#include <shellapi.h>
 
 namespace {
 
@@ -25,8 +24,8 @@ class TWin32LinkShell : public TLinkShell {
   }
   void Execute(void* owner, const char* verb, const std::string& file, const char* parameters,
                const std::string& directory, int show) override {
-    ShellExecuteA(static_cast<HWND>(owner), verb, file.c_str(), parameters, directory.c_str(),
-                  show);
+    Win32ShellExecute(static_cast<HWND>(owner), verb, file.c_str(), parameters, directory.c_str(),
+                      show);
   }
 };
 

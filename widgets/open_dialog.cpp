@@ -1,6 +1,6 @@
 #include "widgets/open_dialog.h"
 
-#include <commdlg.h>
+#include "search/system_functions.h"
 
 #include <algorithm>
 #include <array>
@@ -14,7 +14,7 @@ bool TOpenDialog::Execute(HWND owner) {
   ofn.lpstrFile = buffer.data();
   ofn.nMaxFile = kPathBufferSize;
   ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
-  if (!GetOpenFileNameA(&ofn)) return false;
+  if (!Win32GetOpenFileName(&ofn)) return false;
   Path = buffer.data();
   return true;
 }
