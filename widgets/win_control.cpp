@@ -18,16 +18,22 @@ bool IsMouseMessage(UINT message) {
 }  // namespace
 
 TWinControl::TWinControl(TWinControl* parent) : TControl(parent) {
-  if (parent != nullptr) Tab = static_cast<int>(parent->Children.size());
+  // Next in tab order after the controls made before it: the parent already
+  // lists this one.
+  if (parent != nullptr) Tab = static_cast<int>(parent->Children.size()) - 1;
 }
 
 TWinControl::~TWinControl() { DestroyWindowNow(); }
 
 HWND TWinControl::Handle() const {
-  // Made through the parent, so that the windows of a form's controls come
-  // into being in the order of the objects, which is their order on screen.
-  if (Window == nullptr && ClassName != nullptr && Parent()->Handle() != nullptr) {
-    Parent()->CreateChildWindows();
+  if (Window == nullptr && ClassName != nullptr) {
+    if (Parent() == nullptr) {
+      const_cast<TWinControl*>(this)->CreateWindowHandle();
+    } else {
+      // Made through the parent, so that the windows of a form's controls come
+      // into being in the order of the objects, which is their order on screen.
+      Parent()->CreateChildWindows();
+    }
   }
   return Window;
 }
@@ -84,7 +90,7 @@ bool TWinControl::PreProcessKey(const MSG& msg) {
 }
 
 void TWinControl::CreateChildWindows() {
-  if (ChildWindowsMade) return;
+  if (ChildWindowsMade || Handle() == nullptr) return;
   ChildWindowsMade = true;
   for (std::size_t i = 0; i < Children.size(); ++i) {
     auto* control = dynamic_cast<TWinControl*>(Children[i]);
@@ -133,6 +139,7 @@ void TWinControl::Detach() {
   SetWindowLongPtrA(Window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PlatformProc));
   RemovePropA(Window, kObjectProperty);
   Window = nullptr;
+  ClassName = nullptr;
 }
 
 void TWinControl::DestroyWindowNow() {

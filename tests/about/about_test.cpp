@@ -2,6 +2,7 @@
 // its resource, the rule, the labels, the links' looks, the close button.
 
 #include "about/splash_win.h"
+#include "tests/support/wine_test_support.h"
 #include "ui/home_page.h"
 #include "widgets/application.h"
 #include "widgets/graphics.h"
@@ -41,6 +42,16 @@ class AboutTest : public ::testing::Test {
     return n;
   }
   static void PumpPaint(TForm2& about) { UpdateWindow(about.Handle()); }
+  // The colours of a rectangle of the client area, row by row.
+  static std::vector<COLORREF> Pixels(TForm2& about, const RECT& r) {
+    std::vector<COLORREF> colors;
+    HDC dc = GetDC(about.Handle());
+    for (int y = r.top; y < r.bottom; ++y) {
+      for (int x = r.left; x < r.right; ++x) colors.push_back(GetPixel(dc, x, y));
+    }
+    ReleaseDC(about.Handle(), dc);
+    return colors;
+  }
 };
 
 TEST_F(AboutTest, DialogFrameOnTopCentredWithItsClientSizeAndTheCloseButtonFocused) {
@@ -100,6 +111,99 @@ TEST_F(AboutTest, ControlsLieWhereTheLayoutPutsThem) {
   EXPECT_EQ(about.Label4.Font().Attributes().Name, "Arial");
 }
 
+TEST_F(AboutTest, MembersAreMadeInOrderWithTheirFonts) {
+  TForm2& about = Open();
+  const std::vector<TControl*> made = {
+      &about.BitBtn1, &about.Image1, &about.Label1,      &about.Label2,      &about.Label3,
+      &about.Bevel1,  &about.Label6, &about.LightLabel1, &about.LightLabel2, &about.Label4};
+  EXPECT_EQ(about.Controls(), made);
+  EXPECT_EQ(about.BitBtn1.TabOrder(), 0);
+  EXPECT_EQ(about.BitBtn1.Caption(), "閉じる(&C)");
+
+  const struct {
+    const char* Name;
+    TLabel& Label;
+    TFontAttributes Font;
+    bool SizesToText;
+  } labels[] = {
+      {"Label1",
+       about.Label1,
+       {"ＭＳ Ｐゴシック", 24, SHIFTJIS_CHARSET, {}, clWindowText, fsBold},
+       true},
+      {"Label2",
+       about.Label2,
+       {"ＭＳ Ｐゴシック", 21, SHIFTJIS_CHARSET, {}, clWindowText, fsBold},
+       true},
+      {"Label3",
+       about.Label3,
+       {"ＭＳ Ｐゴシック", 13, SHIFTJIS_CHARSET, {}, clWindowText, 0},
+       true},
+      {"Label6",
+       about.Label6,
+       {"ＭＳ Ｐゴシック", 13, SHIFTJIS_CHARSET, {}, clWindowText, 0},
+       false},
+      {"Label4", about.Label4, {"Arial", 19, ANSI_CHARSET, {}, clWindowText, 0}, true},
+  };
+  for (const auto& l : labels) {
+    SCOPED_TRACE(l.Name);
+    EXPECT_EQ(l.Label.Font().Attributes(), l.Font);
+    EXPECT_TRUE(l.Label.Transparent());
+    EXPECT_EQ(l.Label.AutoSize(), l.SizesToText);
+  }
+  EXPECT_EQ(about.Label1.Caption(), "ズノ文献データベース 日本関係分");
+  EXPECT_EQ(about.Label2.Caption(), "簡易検索プログラム");
+  EXPECT_EQ(about.Label4.Caption(), "ZUNO-SEARCH");
+  const TFontAttributes windowFont{"ＭＳ Ｐゴシック", 12, SHIFTJIS_CHARSET, {}, clWindowText, 0};
+  EXPECT_EQ(about.Font().Attributes(), windowFont);
+  EXPECT_EQ(about.BitBtn1.Font().Attributes(), windowFont);
+}
+
+TEST_F(AboutTest, BothLinksCarryTheSameLookSettings) {
+  TForm2& about = Open();
+  const TFontAttributes blue{"ＭＳ Ｐゴシック", 12, SHIFTJIS_CHARSET, {}, clBlue, 0};
+  TFontAttributes underlined = blue;
+  underlined.Style = fsUnderline;
+  TFontAttributes red = blue;
+  red.Color = clRed;
+  for (TLightLabel* link : {&about.LightLabel1, &about.LightLabel2}) {
+    SCOPED_TRACE(link->Caption());
+    EXPECT_TRUE(link->Transparent());
+    EXPECT_EQ(link->Font().Attributes(), underlined);  // its own font until the pointer leaves
+    EXPECT_EQ(link->LightFont(), underlined);
+    EXPECT_EQ(link->DefaultFont(), blue);
+    EXPECT_EQ(link->ClickFont(), red);
+    for (TColor color :
+         {link->Color(), link->LightColor(), link->DefaultColor(), link->ClickColor()}) {
+      EXPECT_EQ(color, clBtnFace);
+    }
+    EXPECT_TRUE(link->LightEnabled());
+    EXPECT_TRUE(link->DefaultEnabled());
+    EXPECT_TRUE(link->ClickEnabled());
+  }
+}
+
+TEST_F(AboutTest, CreditLineWrapsWithinItsBoxAndIsCutOffBelowIt) {
+  TForm2& about = Open();
+  const RECT box = about.Label6.BoundsRect();
+  const RECT secondLine{box.left, box.top + 17, box.right, box.bottom};
+  const RECT below{box.left, box.bottom, box.right, box.bottom + 14};
+  const RECT right{box.right, box.top, box.right + 40, box.bottom};
+  const auto look = [&](const std::string& caption) {
+    about.Label6.SetCaption(caption);
+    PumpPaint(about);
+    return std::vector{Pixels(about, secondLine), Pixels(about, below), Pixels(about, right)};
+  };
+  const auto oneWord = look("x");
+  std::string many;
+  for (int i = 0; i < 60; ++i) many += "word ";
+  const auto wrapped = look(many);
+  EXPECT_NE(wrapped[0], oneWord[0]);  // the text goes on in the second line
+  EXPECT_EQ(wrapped[1], oneWord[1]);  // and nothing of it shows below the box
+  EXPECT_EQ(wrapped[2], oneWord[2]);  // or to its right
+  EXPECT_EQ(about.Label6.BoundsRect().right - about.Label6.BoundsRect().left, 257);
+  EXPECT_EQ(about.Label6.BoundsRect().bottom - about.Label6.BoundsRect().top, 33);
+}
+
 TEST_F(AboutTest, PaintedBeforeTheCommandReturns) {
   TForm2& about = Open();  // no message is dispatched in between
   const COLORREF face = ColorToRGB(clBtnFace);
@@ -154,6 +258,29 @@ TEST_F(AboutTest, EachCommandMakesANewWindowAndClosingOnlyHides) {
   EXPECT_TRUE(IsWindowVisible(first.Handle()));
   SendMessageA(first.Handle(), WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindowVisible(first.Handle()));
+}
+
+// Last of the window tests: the openers that the shell starts may take the
+// foreground for a while.
+TEST_F(AboutTest, LinksOpenTheMailAddressAndTheHomePage) {
+  testsupport::TTempWorkFolder folder;
+  const std::string log = folder.Path() + "opens.log";
+  testsupport::RecordUrlOpens("mailto", log);
+  testsupport::RecordUrlOpens("http", log);
+  TForm2& about = Open();
+  for (TLightLabel* link : {&about.LightLabel1, &about.LightLabel2}) {
+    const RECT& r = link->BoundsRect();
+    const LPARAM at = MAKELPARAM(r.left + 2, r.top + 2);
+    SendMessageA(about.Handle(), WM_MOUSEMOVE, 0, at);
+    SendMessageA(about.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(about.Handle(), WM_LBUTTONUP, 0, at);
+  }
+  // The shell starts the two openers at once: either may log first.
+  const auto lines = testsupport::WaitForLines(log, 2);
+  ASSERT_EQ(lines.size(), 2u);
+  const std::string both = lines[0] + "\n" + lines[1];
+  EXPECT_NE(both.find(std::string("\"mailto:") + kAuthorMail + "\""), std::string::npos) << both;
+  EXPECT_NE(both.find(std::string("\"") + kHomePage + "\""), std::string::npos) << both;
 }
 
 TEST(AboutPicture, IsAn8BitBottomUpBitmapOf432By270At2834PixelsPerMetre) {

@@ -61,25 +61,98 @@ TEST_F(ViewerTest, HelpInRtfIsShownFormattedCentredWithTheCloseButtonFocused) {
   EXPECT_TRUE(GetWindowLongA(area, GWL_STYLE) & ES_READONLY);
 }
 
-TEST_F(ViewerTest, PlainTextWithLfEndingsIsShownLineByLineInTheFixedPitchFont) {
-  testsupport::WriteFileBytes("zreadme.txt", "表示テスト\nソース ABC\n\nｶﾀｶﾅ能\n");
+TEST_F(ViewerTest, PlainTextIsShownLineByLineInTheFixedPitchFontWhateverItsLineEnds) {
+  for (const char* end : {"\n", "\r", "\r\n"}) {
+    SCOPED_TRACE(testing::PrintToString(std::string(end)));
+    const std::string lines[] = {"表示テスト", "ソース ABC", "", "ｶﾀｶﾅ能"};
+    std::string document;
+    for (const std::string& line : lines) document += line + end;
+    testsupport::WriteFileBytes("zreadme.txt", document);
+    Command(ShowReadmeWindow);
+    const auto viewers = VisibleForms<TShowReadmeForm>();
+    ASSERT_FALSE(viewers.empty());
+    TShowReadmeForm& viewer = *viewers[0];
+    EXPECT_TRUE(Watcher.Dialogs().empty());
+    EXPECT_EQ(WindowText(viewer.Handle()), "ｽﾞﾉ文献ﾃﾞｰﾀﾍﾞｰｽ 簡易検索ﾌﾟﾛｸﾞﾗﾑ Readme");
+    const RECT r = WindowRect(viewer);
+    EXPECT_EQ(r.right - r.left, 426);
+    EXPECT_EQ(r.bottom - r.top, 539);
+    const HWND area = viewer.RichEditShowArea.Handle();
+    EXPECT_EQ(GetFocus(), area);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(Line(area, i), lines[i]) << i;
+    const CHARFORMATA format = FormatAt(area, 0);
+    EXPECT_STREQ(format.szFaceName, "ＭＳ ゴシック");
+    EXPECT_EQ(format.yHeight, 180);  // 12 pixels: 9 points
+    EXPECT_EQ(format.bCharSet, SHIFTJIS_CHARSET);
+    SendMessageA(viewer.Handle(), WM_CLOSE, 0, 0);
+  }
+}
+
+TEST_F(ViewerTest, ControlsLieAsDesignedInTheirCreationAndTabOrder) {
+  // A short help text and a readme longer than its area.
+  testsupport::WriteFileBytes("helpzs.txt", "help\r\n");
+  std::string longText;
+  for (int i = 0; i < 100; ++i) longText += "readme\r\n";
+  testsupport::WriteFileBytes("zreadme.txt", longText);
+  Command(ShowHelpWindow);
   Command(ShowReadmeWindow);
-  const auto viewers = VisibleForms<TShowReadmeForm>();
-  ASSERT_EQ(viewers.size(), 1u);
-  TShowReadmeForm& viewer = *viewers[0];
-  EXPECT_TRUE(Watcher.Dialogs().empty());
-  EXPECT_EQ(WindowText(viewer.Handle()), "ｽﾞﾉ文献ﾃﾞｰﾀﾍﾞｰｽ 簡易検索ﾌﾟﾛｸﾞﾗﾑ Readme");
-  const RECT r = WindowRect(viewer);
-  EXPECT_EQ(r.right - r.left, 426);
-  EXPECT_EQ(r.bottom - r.top, 539);
-  const HWND area = viewer.RichEditShowArea.Handle();
-  EXPECT_EQ(GetFocus(), area);
-  const char* expected[] = {"表示テスト", "ソース ABC", "", "ｶﾀｶﾅ能"};
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(Line(area, i), expected[i]) << i;
-  const CHARFORMATA format = FormatAt(area, 0);
-  EXPECT_STREQ(format.szFaceName, "ＭＳ ゴシック");
-  EXPECT_EQ(format.yHeight, 180);  // 12 pixels: 9 points
-  EXPECT_EQ(format.bCharSet, SHIFTJIS_CHARSET);
+  TShowHelpForm& help = *VisibleForms<TShowHelpForm>().at(0);
+  TShowReadmeForm& readme = *VisibleForms<TShowReadmeForm>().at(0);
+  struct Row {
+    TWinControl& Control;
+    const char* Caption;  // null for the text area
+    RECT Rect;            // in the client area
+  };
+  const struct {
+    const char* Name;
+    TDocumentViewer& Viewer;
+    std::vector<Row> Rows;  // in creation order, which is the tab order
+  } viewers[] = {
+      {"help",
+       help,
+       {{help.BitBtnClose, "閉じる(&C)", {280, 448, 379, 489}},
+        {help.BitBtnPrint, "印刷(&P)", {8, 448, 97, 489}},
+        {help.RichEditShowHint, nullptr, {8, 8, 377, 441}}}},
+      {"readme",
+       readme,
+       {{readme.RichEditShowArea, nullptr, {8, 8, 409, 441}},
+        {readme.BitBtnClose, "閉じる(&C)", {304, 456, 403, 497}},
+        {readme.BitBtnPrintReadme, "印刷(&P)", {16, 456, 105, 497}}}},
+  };
+  for (const auto& v : viewers) {
+    SCOPED_TRACE(v.Name);
+    ASSERT_EQ(v.Viewer.Controls().size(), v.Rows.size());
+    for (std::size_t i = 0; i < v.Rows.size(); ++i) {
+      const Row& row = v.Rows[i];
+      SCOPED_TRACE(i);
+      EXPECT_EQ(v.Viewer.Controls()[i], &row.Control);
+      EXPECT_EQ(row.Control.TabOrder(), static_cast<int>(i));
+      EXPECT_TRUE(row.Control.TabStop());
+      RECT r;
+      GetWindowRect(row.Control.Handle(), &r);
+      MapWindowPoints(nullptr, v.Viewer.Handle(), reinterpret_cast<POINT*>(&r), 2);
+      EXPECT_TRUE(EqualRect(&r, &row.Rect))
+          << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+      const HWND window = row.Control.Handle();
+      if (row.Caption != nullptr) {
+        EXPECT_EQ(WindowText(window), row.Caption);
+        LOGFONTA font{};
+        GetObjectA(row.Control.Font().Handle(), sizeof font, &font);
+        EXPECT_STREQ(font.lfFaceName, "ＭＳ Ｐゴシック");  // the window font
+        EXPECT_EQ(font.lfHeight, -12);
+        continue;
+      }
+      char name[32] = {};
+      GetClassNameA(window, name, sizeof name);
+      EXPECT_EQ(lstrcmpiA(name, "RICHEDIT"), 0) << name;
+      // Read-only, wrapped, a vertical bar only while the text is longer than
+      // the area, the selection hidden without the focus.
+      const LONG style = GetWindowLongA(window, GWL_STYLE);
+      EXPECT_EQ(style & (ES_READONLY | ES_MULTILINE), ES_READONLY | ES_MULTILINE);
+      EXPECT_EQ((style & WS_VSCROLL) != 0, &v.Viewer == &readme);
+      EXPECT_EQ(style & (ES_AUTOHSCROLL | WS_HSCROLL | ES_NOHIDESEL | ES_DISABLENOSCROLL), 0);
+    }
+  }
 }
 
 TEST_F(ViewerTest, EmptyDocumentOpensAnEmptyViewer) {
@@ -118,18 +191,28 @@ TEST_F(ViewerTest, MissingDocumentShowsTheMessageAndNoWindowUntilItIsThere) {
 }
 
 TEST_F(ViewerTest, DocumentLockedForWritingShowsTheOpenErrorAndAnEmptyViewer) {
+  // The viewer is shown, active and focused before the document is read.
+  std::vector<TShowHelpForm*> shownAtTheError;
+  HWND focusAtTheError = nullptr;
+  testsupport::TDialogWatcher watcher([&](HWND box) {
+    shownAtTheError = VisibleForms<TShowHelpForm>();
+    focusAtTheError = GetFocus();
+    testsupport::PressOk(box);
+  });
   testsupport::WriteFileBytes("helpzs.txt", "locked\r\n");
   const HANDLE writer = CreateFileA("helpzs.txt", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                     nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(writer, INVALID_HANDLE_VALUE);
   Command(ShowHelpWindow);
   CloseHandle(writer);
-  ASSERT_EQ(Watcher.Dialogs().size(), 1u);
+  ASSERT_EQ(watcher.Dialogs().size(), 1u);
+  ASSERT_EQ(shownAtTheError.size(), 1u);
+  EXPECT_EQ(focusAtTheError, shownAtTheError[0]->BitBtnClose.Handle());
   // The full path, the system's reason, and the error box's full stop.
-  EXPECT_EQ(Watcher.Dialogs()[0].Text, "ファイル \"" + Folder.Path() + "helpzs.txt\". " +
+  EXPECT_EQ(watcher.Dialogs()[0].Text, "ファイル \"" + Folder.Path() + "helpzs.txt\". " +
                                            SystemErrorText(ERROR_SHARING_VIOLATION) +
                                            " は開けません.");
-  EXPECT_TRUE(StopIcon(0));
+  EXPECT_EQ(watcher.Dialogs()[0].Icon, testsupport::StopIcon());
   const auto viewers = VisibleForms<TShowHelpForm>();
   ASSERT_EQ(viewers.size(), 1u);
   EXPECT_EQ(WindowText(viewers[0]->RichEditShowHint.Handle()), "");
