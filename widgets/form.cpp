@@ -30,17 +30,28 @@ void RegisterFormClass() {
 
 }  // namespace
 
-TForm::TForm() : TWinControl(nullptr) {
+TForm::TForm() : TWinControl(nullptr), FormStyle(kSizeableStyle) {
   RegisterFormClass();
-  HWND window = CreateWindowExA(0, kFormClass, "", kSizeableStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, Application->Handle(), nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+  SetWindowClass(kFormClass);
+  SetVisible(false);
+  Application->FormCreated(this);
+}
+
+void TForm::CreateWindowHandle() {
+  // Made with everything set before; a form not placed yet goes where the
+  // platform puts new windows.
+  const RECT b = BoundsRect();
+  const bool placed = !IsRectEmpty(&b);
+  HWND window = CreateWindowExA(
+      FormExStyle | (OnTop ? WS_EX_TOPMOST : 0), kFormClass, Caption().c_str(), FormStyle,
+      placed ? b.left : CW_USEDEFAULT, placed ? b.top : CW_USEDEFAULT,
+      placed ? b.right - b.left : CW_USEDEFAULT, placed ? b.bottom - b.top : CW_USEDEFAULT,
+      Application->Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
   Attach(window);
+  if (MainMenu != nullptr) MainMenu->AttachTo(window);
   RECT r;
   GetWindowRect(window, &r);
   RecordBounds(r);
-  SetVisible(false);
-  Application->FormCreated(this);
 }
 
 TForm::~TForm() {
@@ -49,8 +60,10 @@ TForm::~TForm() {
 }
 
 void TForm::SetBorderStyle(TBorderStyle style) {
-  const DWORD bits = style == TBorderStyle::Dialog ? kDialogStyle : kSizeableStyle;
-  SetWindowLongA(Handle(), GWL_STYLE, static_cast<LONG>(bits));
+  FormStyle = style == TBorderStyle::Dialog ? kDialogStyle : kSizeableStyle;
+  FormExStyle = style == TBorderStyle::Dialog ? WS_EX_DLGMODALFRAME : 0;
+  if (!HandleAllocated()) return;
+  SetWindowLongA(Handle(), GWL_STYLE, static_cast<LONG>(FormStyle));
   LONG ex = GetWindowLongA(Handle(), GWL_EXSTYLE);
   ex = style == TBorderStyle::Dialog ? ex | WS_EX_DLGMODALFRAME : ex & ~WS_EX_DLGMODALFRAME;
   SetWindowLongA(Handle(), GWL_EXSTYLE, ex);
@@ -59,21 +72,22 @@ void TForm::SetBorderStyle(TBorderStyle style) {
 }
 
 void TForm::SetStayOnTop(bool onTop) {
+  OnTop = onTop;
+  if (!HandleAllocated()) return;
   SetWindowPos(Handle(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TForm::SetClientSize(int width, int height) {
   RECT r{0, 0, ScaleToScreen(width), ScaleToScreen(height)};
-  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongA(Handle(), GWL_STYLE)),
-                     MainMenu != nullptr,
-                     static_cast<DWORD>(GetWindowLongA(Handle(), GWL_EXSTYLE)));
+  AdjustWindowRectEx(&r, FormStyle, MainMenu != nullptr, FormExStyle);
   const RECT& b = BoundsRect();
   SetScreenBounds(RECT{b.left, b.top, b.left + r.right - r.left, b.top + r.bottom - r.top});
 }
 
 void TForm::SetMenu(TMainMenu& menu) {
   MainMenu = &menu;
+  if (!HandleAllocated()) return;
   menu.AttachTo(Handle());
   BoundsChanged(BoundsRect());
 }
@@ -98,7 +112,7 @@ void TForm::ShowWithCommand(int command) {
 
 void TForm::Hide() {
   TControl::SetVisible(false);
-  ShowWindow(Handle(), SW_HIDE);
+  if (HandleAllocated()) ShowWindow(Handle(), SW_HIDE);
 }
 
 void TForm::Close() {
@@ -118,6 +132,7 @@ void TForm::MenuCommand(WORD id) {
 }
 
 void TForm::BoundsChanged(const RECT&) {
+  if (!HandleAllocated()) return;
   const RECT& r = BoundsRect();
   SetWindowPos(Handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                SWP_NOZORDER | SWP_NOACTIVATE);

@@ -14,9 +14,9 @@ enum class TPosition { Designed, ScreenCenter };
 
 class TForm : public TWinControl {
  public:
-  // Creates the window hidden, owned by the application's window, with the
-  // default font, the button-face background and the program's icon. The
-  // controls' windows follow when it is first shown (or one is needed).
+  // A hidden window owned by the application's window, with the default
+  // font, the button-face background and the program's icon. The window and
+  // its controls' windows are made when it is first shown or one is needed.
   TForm();
   ~TForm() override;
 
@@ -59,6 +59,7 @@ class TForm : public TWinControl {
   void DestroyHandle() { DestroyWindowNow(); }
 
  protected:
+  void CreateWindowHandle() override;
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   void MenuCommand(WORD id) override;
   void BoundsChanged(const RECT& old) override;
@@ -70,4 +71,7 @@ class TForm : public TWinControl {
   TMainMenu* MainMenu = nullptr;
   TWinControl* Active = nullptr;
   TPosition Placement = TPosition::Designed;
+  DWORD FormStyle;
+  DWORD FormExStyle = 0;
+  bool OnTop = false;
 };

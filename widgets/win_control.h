@@ -4,9 +4,10 @@
 // of ours finds its object and sends each message to WndProc. Windowless
 // children are painted and fed the mouse from here.
 //
-// A control's window is made together with the other control windows of its
-// form, when the form is first shown or one of them is first needed: a form
-// that is never shown costs no control windows, fonts or libraries.
+// A window is made when it is first needed, and a control's together with
+// the other control windows of its form, when the form is first shown or one
+// of them is needed: a form that is never shown costs no windows, fonts or
+// libraries.
 
 #include "widgets/control.h"
 #include "widgets/mouse_router.h"
@@ -20,8 +21,8 @@ class TWinControl : public TControl {
   explicit TWinControl(TWinControl* parent);
   ~TWinControl() override;
 
-  // The window, made (with every other control window of the form) if it
-  // does not exist yet.
+  // The window, made (a control's with every other control window of its
+  // form) if it does not exist yet. A window once destroyed is not made again.
   HWND Handle() const;
   bool HandleAllocated() const { return Window != nullptr; }
   // The object of a window of ours, or null.
@@ -51,8 +52,9 @@ class TWinControl : public TControl {
   // Enter with the focus on this control: true when it acted (a button).
   virtual bool DialogEnter() { return false; }
 
-  // Makes the windows of the child controls that have none yet, in the order
-  // of their creation, and from then on each new child's at once.
+  // Makes the window if needed, then the windows of the child controls that
+  // have none yet, in the order of their creation, and from then on each new
+  // child's at once.
   void CreateChildWindows();
 
  protected:
@@ -62,9 +64,11 @@ class TWinControl : public TControl {
   // CreateWindowHandle.
   void CreateChild(const char* className, DWORD style, DWORD exStyle = 0);
   // Makes the window and subclasses it; controls that keep state in their
-  // window extend it.
+  // window extend it, top-level windows replace it.
   virtual void CreateWindowHandle();
-  // Takes over a window made elsewhere (our own top-level windows).
+  // Names the class of a top-level window of ours, made when first needed.
+  void SetWindowClass(const char* className) { ClassName = className; }
+  // Takes over a window made in CreateWindowHandle (our own top-level windows).
   void Attach(HWND window);
   // Destroys the window (and every child window) now.
   void DestroyWindowNow();
@@ -93,7 +97,7 @@ class TWinControl : public TControl {
 
   HWND Window = nullptr;
   WNDPROC PlatformProc = nullptr;
-  const char* ClassName = nullptr;  // set for a child window still to be made
+  const char* ClassName = nullptr;  // set while the window is still to be made or exists
   DWORD Style = 0;
   DWORD ExStyle = 0;
   bool ChildWindowsMade = false;
