@@ -9,7 +9,7 @@ render_dir=${1:-.}
 
 wait_for() {
   local pattern=$1 file
-  for _ in $(seq 150); do
+  for _ in $(seq 600); do  # up to 2 minutes: cups-pdf is slow on a loaded machine
     file=$(find "$out" -name "$pattern" -print -quit 2>/dev/null)
     # cups-pdf writes the file in place; it is complete once pdfinfo reads it.
     if [[ -n $file ]] && pdfinfo "$file" >/dev/null 2>&1; then echo "$file"; return; fi
