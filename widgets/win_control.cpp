@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr const char* kObjectProperty = "ZunoseekControl";
-
 bool IsMouseMessage(UINT message) {
   return (message >= WM_MOUSEFIRST && message <= WM_MBUTTONDBLCLK) || message == WM_MOUSELEAVE ||
          message == WM_CAPTURECHANGED;
@@ -39,7 +37,14 @@ HWND TWinControl::Handle() const {
 }
 
 TWinControl* TWinControl::FromHandle(HWND window) {
-  return window != nullptr ? static_cast<TWinControl*>(GetPropA(window, kObjectProperty)) : nullptr;
+  // The object sits in the window's user data, which every message reads
+  // without a call to the window system (a window property costs one); the
+  // window procedure tells our windows from others that use that slot.
+  if (window == nullptr ||
+      GetWindowLongPtrA(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&ControlProc)) {
+    return nullptr;
+  }
+  return reinterpret_cast<TWinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
 TWinControl* TWinControl::FindControl(HWND window) {
@@ -129,7 +134,7 @@ void TWinControl::CreateWindowHandle() {
 
 void TWinControl::Attach(HWND window) {
   Window = window;
-  SetPropA(window, kObjectProperty, this);
+  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   PlatformProc = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlProc)));
 }
@@ -137,7 +142,7 @@ void TWinControl::Attach(HWND window) {
 void TWinControl::Detach() {
   if (Window == nullptr) return;
   SetWindowLongPtrA(Window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PlatformProc));
-  RemovePropA(Window, kObjectProperty);
+  SetWindowLongPtrA(Window, GWLP_USERDATA, 0);
   Window = nullptr;
   ClassName = nullptr;
 }
