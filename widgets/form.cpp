@@ -102,8 +102,10 @@ void TForm::ShowWithCommand(int command) {
     const int y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
     SetScreenBounds(RECT{x, y, x + w, y + h});
   }
-  TControl::SetVisible(true);
+  // One call shows and activates the form; marked visible first, it would be
+  // shown inactive and then activated in a second step.
   ShowWindow(Handle(), command);
+  TControl::SetVisible(true);
   if (command != SW_SHOWMINNOACTIVE && command != SW_SHOWNOACTIVATE) {
     SetForegroundWindow(Handle());
   }
