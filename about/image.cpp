@@ -9,21 +9,46 @@ TImage::~TImage() {
   if (Bitmap != nullptr) DeleteObject(Bitmap);
 }
 
+namespace {
+
+// The pixel size that a bitmap resource's header gives, in either of the two
+// header forms; false when there is no such resource.
+bool ResourceBitmapSize(const char* name, SIZE& size) {
+  HMODULE module = GetModuleHandleA(nullptr);
+  HRSRC found = FindResourceA(module, name, MAKEINTRESOURCEA(2));  // RT_BITMAP
+  HGLOBAL data = found != nullptr ? LoadResource(module, found) : nullptr;
+  const void* bytes = data != nullptr ? LockResource(data) : nullptr;
+  const DWORD length = found != nullptr ? SizeofResource(module, found) : 0;
+  if (bytes == nullptr || length < sizeof(BITMAPCOREHEADER)) return false;
+  const auto* core = static_cast<const BITMAPCOREHEADER*>(bytes);
+  if (core->bcSize == sizeof(BITMAPCOREHEADER)) {
+    size = {core->bcWidth, core->bcHeight};
+    return true;
+  }
+  if (length < sizeof(BITMAPINFOHEADER)) return false;
+  const auto* info = static_cast<const BITMAPINFOHEADER*>(bytes);
+  size = {info->biWidth, info->biHeight < 0 ? -info->biHeight : info->biHeight};
+  return true;
+}
+
+}  // namespace
+
 void TImage::LoadFromResource(const char* name) {
-  auto* bitmap = static_cast<HBITMAP>(
-      LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  if (bitmap == nullptr) throw std::runtime_error(SystemErrorText(GetLastError()));
+  SIZE size{};
+  if (!ResourceBitmapSize(name, size)) throw std::runtime_error(SystemErrorText(GetLastError()));
   if (Bitmap != nullptr) DeleteObject(Bitmap);
-  Bitmap = bitmap;
-  BITMAP info{};
-  GetObjectA(Bitmap, sizeof info, &info);
-  PictureSize = {info.bmWidth, info.bmHeight};
+  Bitmap = nullptr;
+  ResourceName = name;
+  PictureSize = size;
   const RECT& r = BoundsRect();
-  SetScreenBounds(
-      {r.left, r.top, r.left + ScaleToScreen(info.bmWidth), r.top + ScaleToScreen(info.bmHeight)});
+  SetScreenBounds({r.left, r.top, r.left + ScaleToScreen(size.cx), r.top + ScaleToScreen(size.cy)});
 }
 
 void TImage::Paint(HDC dc) {
+  if (Bitmap == nullptr && !ResourceName.empty()) {
+    Bitmap = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), ResourceName.c_str(),
+                                             IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  }
   if (Bitmap == nullptr) return;
   const RECT& r = BoundsRect();
   const int width = ScaleToScreen(PictureSize.cx), height = ScaleToScreen(PictureSize.cy);

@@ -6,17 +6,21 @@
 
 #include <windows.h>
 
+#include <string>
+
 class TImage : public TGraphicControl {
  public:
   explicit TImage(TWinControl* parent);
   ~TImage() override;
 
-  // Loads the named bitmap resource of the program and takes its size (in
-  // design pixels, so that it is scaled with the layout).
+  // Takes the named bitmap resource of the program and its size (in design
+  // pixels, so that it is scaled with the layout). The picture itself is
+  // made when it is first painted: a window never shown never holds it.
   void LoadFromResource(const char* name);
   void Paint(HDC dc) override;
 
  private:
+  std::string ResourceName;
   HBITMAP Bitmap = nullptr;
   SIZE PictureSize{};
 };
