@@ -5,10 +5,13 @@
 #include "tests/support/wine_test_support.h"
 #include "tests/ui/ui_test_support.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
+
+#include <psapi.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -33,6 +36,26 @@ BOOL CALLBACK FindMain(HWND window, LPARAM param) {
   if (pid == found->Pid && IsWindowVisible(window) && TextOf(window) == kCaption) {
     found->Window = window;
     return FALSE;
+  }
+  return TRUE;
+}
+
+// The process's visible (or all) windows of the forms' class.
+struct TFormCount {
+  DWORD Pid;
+  bool VisibleOnly;
+  int Count;
+};
+
+BOOL CALLBACK CountForms(HWND window, LPARAM param) {
+  auto* q = reinterpret_cast<TFormCount*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (pid == q->Pid && std::string(name) == "TZunoseekForm" &&
+      (!q->VisibleOnly || IsWindowVisible(window))) {
+    ++q->Count;
   }
   return TRUE;
 }
@@ -96,6 +119,24 @@ class ProgramTest : public ::testing::Test {
       Sleep(50);
     }
     return nullptr;
+  }
+  int FormWindows(bool visibleOnly) {
+    TFormCount q{Process.dwProcessId, visibleOnly, 0};
+    EnumWindows(&CountForms, reinterpret_cast<LPARAM>(&q));
+    return q.Count;
+  }
+  bool Loaded(const std::string& library) {
+    std::vector<HMODULE> modules(512);
+    DWORD bytes = 0;
+    EnumProcessModules(Process.hProcess, modules.data(),
+                       static_cast<DWORD>(modules.size() * sizeof(HMODULE)), &bytes);
+    modules.resize(bytes / sizeof(HMODULE));
+    for (HMODULE module : modules) {
+      char name[MAX_PATH] = {};
+      GetModuleBaseNameA(Process.hProcess, module, name, sizeof name);
+      if (lstrcmpiA(name, library.c_str()) == 0) return true;
+    }
+    return false;
   }
   HWND Child(HWND main, const char* cls, const std::string& text, POINT at = {}) {
     TChildQuery q{cls, text, at, main, nullptr};
@@ -191,4 +232,24 @@ TEST_F(ProgramTest, NumberTypedCountShowsTheErrorBoxAndTheWindowStillOpens) {
   ASSERT_NE(main, nullptr);
   EXPECT_EQ(CloseAndWait(main), 0u);
   EXPECT_EQ(uitest::ReadValue(kKey, "RegCount"), "0");
+}
+
+TEST_F(ProgramTest, StartsWithoutTheWindowsAndLibrariesThatOnlyCommandsUse) {
+  // The about window and the two viewers that start-up keeps hidden make no
+  // window, and the shell, the file dialog, printing and Rich Edit are loaded
+  // by the first command that uses them.
+  testsupport::WriteFileBytes("helpzs.txt", "help\r\n");
+  Start();
+  HWND main = MainWindow();
+  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(FormWindows(false), 1);
+  const char* unused[] = {"shell32.dll",  "comdlg32.dll", "comctl32.dll",
+                          "winspool.drv", "riched32.dll", "riched20.dll"};
+  for (const char* library : unused) EXPECT_FALSE(Loaded(library)) << library;
+
+  PostMessageA(main, WM_KEYDOWN, VK_F9, 0);  // a help viewer
+  for (int i = 0; i < 200 && FormWindows(true) < 2; ++i) Sleep(50);
+  EXPECT_EQ(FormWindows(true), 2);
+  EXPECT_TRUE(Loaded("riched32.dll"));
+  EXPECT_EQ(CloseAndWait(main), 0u);
 }
