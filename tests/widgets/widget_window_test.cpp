@@ -188,6 +188,70 @@ TEST_F(WidgetWindowTest, CloseButtonHidesItsFormAndShowsTheDoor) {
   EXPECT_FALSE(App->Terminated());
 }
 
+TEST_F(WidgetWindowTest, WindowsAreMadeWhenNeededWithWhatWasSetBefore) {
+  TForm& other = App->CreateForm<TForm>();
+  other.SetCaption("later");
+  other.SetBounds(40, 30, 240, 160);
+  TButton first(&other);
+  TButton second(&other);
+  TEdit edit(&other);
+  first.SetCaption("first");
+  first.SetBounds(8, 8, 80, 24);
+  second.SetCaption("second");
+  second.SetBounds(8, 40, 80, 24);
+  second.SetEnabled(false);
+  edit.SetBounds(8, 72, 80, 24);
+  edit.SetVisible(false);
+  for (const TWinControl* control :
+       std::initializer_list<const TWinControl*>{&other, &first, &second, &edit}) {
+    EXPECT_FALSE(control->HandleAllocated());
+  }
+
+  // Needing one control's window makes the form's and those of all its
+  // controls, in their order, the newest on top.
+  const HWND secondWindow = second.Handle();
+  ASSERT_TRUE(other.HandleAllocated());
+  EXPECT_EQ(WindowText(other.Handle()), "later");
+  RECT outer;
+  GetWindowRect(other.Handle(), &outer);
+  EXPECT_EQ(outer.left, 40);
+  EXPECT_EQ(outer.top, 30);
+  EXPECT_EQ(outer.right - outer.left, 240);
+  const struct {
+    TWinControl& Control;
+    const char* Text;
+    RECT Rect;
+    bool Enabled, Visible;
+  } rows[] = {{first, "first", {8, 8, 88, 32}, true, true},
+              {second, "second", {8, 40, 88, 64}, false, true},
+              {edit, "", {8, 72, 88, 96}, true, false}};
+  HWND below = GetWindow(other.Handle(), GW_CHILD);
+  EXPECT_EQ(below, edit.Handle());
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.Text);
+    const HWND window = row.Control.Handle();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(WindowText(window), row.Text);
+    RECT r;
+    GetWindowRect(window, &r);
+    MapWindowPoints(nullptr, other.Handle(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_TRUE(EqualRect(&r, &row.Rect))
+        << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+    EXPECT_EQ(IsWindowEnabled(window) != FALSE, row.Enabled);
+    EXPECT_EQ((GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0, row.Visible);
+  }
+  EXPECT_EQ(GetWindow(edit.Handle(), GW_HWNDNEXT), secondWindow);
+  EXPECT_EQ(GetWindow(secondWindow, GW_HWNDNEXT), first.Handle());
+
+  // From then on a new control gets its window at once; a destroyed one is
+  // not made again.
+  TButton third(&other);
+  EXPECT_TRUE(third.HandleAllocated());
+  other.DestroyHandle();
+  EXPECT_EQ(first.Handle(), nullptr);
+  EXPECT_EQ(other.Handle(), nullptr);
+}
+
 TEST_F(WidgetWindowTest, ClosingTheMainFormEndsTheLoop) {
   PostMessageA(Main->Handle(), WM_CLOSE, 0, 0);
   App->PumpPendingMessages();
