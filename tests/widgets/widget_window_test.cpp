@@ -1,6 +1,7 @@
 // The toolkit's windows under Wine: the parent's mouse routing to windowless
 // controls, labels sizing to their text, bevel lines, fonts, the close-kind
-// button, forms closing, and the application's title.
+// button, windows made when first needed, forms closing, and the
+// application's title.
 
 #include "tests/support/dialog_watcher.h"
 #include "widgets/app_text.h"
