@@ -6,6 +6,7 @@
 #include "search/system_functions.h"
 
 #include <richedit.h>
+#include <winspool.h>
 
 #include <memory>
 #include <stdexcept>
@@ -20,13 +21,21 @@ BOOL CALLBACK PumpWhileSpooling(HDC, int) {
   return TRUE;  // the program never aborts a job
 }
 
+// GetDefaultPrinterA from winspool, which pulls in the print system's client
+// libraries: loaded at the first print. Without it there is no printer.
+BOOL QueryDefaultPrinter(char* buffer, DWORD* size) {
+  static const auto function =
+      SystemFunction<decltype(&GetDefaultPrinterA)>("winspool.drv", "GetDefaultPrinterA");
+  return function != nullptr && function(buffer, size);
+}
+
 const std::string& DefaultPrinter() {
   static std::string name;
   if (name.empty()) {
     DWORD size = 0;
-    Win32GetDefaultPrinter(nullptr, &size);
+    QueryDefaultPrinter(nullptr, &size);
     std::string found(size, '\0');
-    if (size == 0 || !Win32GetDefaultPrinter(found.data(), &size)) {
+    if (size == 0 || !QueryDefaultPrinter(found.data(), &size)) {
       throw std::runtime_error(kNoPrinterMessage);
     }
     found.resize(found.find('\0'));

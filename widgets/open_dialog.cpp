@@ -2,8 +2,21 @@
 
 #include "search/system_functions.h"
 
+#include <commdlg.h>
+
 #include <algorithm>
 #include <array>
+
+namespace {
+
+// GetOpenFileNameA from comdlg32, loaded when the dialog is first used.
+BOOL ShowOpenDialog(OPENFILENAMEA* dialog) {
+  static const auto function =
+      SystemFunction<decltype(&GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
+  return function != nullptr && function(dialog);
+}
+
+}  // namespace
 
 bool TOpenDialog::Execute(HWND owner) {
   std::array<char, kPathBufferSize> buffer{};
@@ -14,7 +27,7 @@ bool TOpenDialog::Execute(HWND owner) {
   ofn.lpstrFile = buffer.data();
   ofn.nMaxFile = kPathBufferSize;
   ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
-  if (!Win32GetOpenFileName(&ofn)) return false;
+  if (!ShowOpenDialog(&ofn)) return false;
   Path = buffer.data();
   return true;
 }
