@@ -107,8 +107,8 @@ TCpuWindow SampleDuringScript(int scriptMs, const std::string& serverStat) {
   Sleep(static_cast<DWORD>(margin));
   const double program = ProcessCpuSeconds(), server = ServerCpuSeconds(serverStat);
   Sleep(static_cast<DWORD>(scriptMs - 2 * margin));
-  window.Program = ProcessCpuSeconds() - program;
-  window.Server = ServerCpuSeconds(serverStat) - server;
+  window.Program = std::max(0.0, ProcessCpuSeconds() - program);
+  window.Server = std::max(0.0, ServerCpuSeconds(serverStat) - server);
   return window;
 }
 
