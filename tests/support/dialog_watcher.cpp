@@ -1,5 +1,7 @@
 #include "tests/support/dialog_watcher.h"
 
+#include "tests/support/wine_test_support.h"
+
 namespace testsupport {
 
 namespace {
@@ -33,22 +35,6 @@ TDialogRecord Record(HWND box) {
   r.Owner = GetWindow(box, GW_OWNER);
   r.OwnerEnabled = r.Owner == nullptr || IsWindowEnabled(r.Owner);
   return r;
-}
-
-struct TFind {
-  DWORD Pid;
-  HWND Found;
-};
-
-BOOL CALLBACK FindBox(HWND window, LPARAM param) {
-  auto* find = reinterpret_cast<TFind*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  if (pid == find->Pid && IsWindowVisible(window) && ClassOf(window) == "#32770") {
-    find->Found = window;
-    return FALSE;
-  }
-  return TRUE;
 }
 
 }  // namespace
@@ -93,14 +79,14 @@ void TDialogWatcher::Seen(HWND box) {
 TDialogRecord AnswerBoxOfProcess(DWORD pid, int timeoutMs) {
   const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
   do {
-    TFind find{pid, nullptr};
-    EnumWindows(&FindBox, reinterpret_cast<LPARAM>(&find));
-    if (find.Found != nullptr) {
+    const HWND box = testsupport::FindProcessWindow(
+        pid, [](HWND w) { return IsWindowVisible(w) && ClassOf(w) == "#32770"; });
+    if (box != nullptr) {
       Sleep(200);  // let it finish painting its text
-      TDialogRecord r = Record(find.Found);
+      TDialogRecord r = Record(box);
       // Another process's icon handle means nothing here: keep only whether
       // there is one.
-      PressOk(find.Found);
+      PressOk(box);
       return r;
     }
     Sleep(50);

@@ -10,6 +10,8 @@
 
 #include <windows.h>
 
+#include "tests/support/wine_test_support.h"
+
 #include <string>
 #include <vector>
 
@@ -33,24 +35,6 @@ BOOL CALLBACK FindButton(HWND window, LPARAM param) {
   return TRUE;
 }
 
-void Chord(const std::vector<WORD>& keys) {
-  std::vector<INPUT> input;
-  for (WORD key : keys) {
-    INPUT i{};
-    i.type = INPUT_KEYBOARD;
-    i.ki.wVk = key;
-    input.push_back(i);
-  }
-  for (auto it = keys.rbegin(); it != keys.rend(); ++it) {
-    INPUT i{};
-    i.type = INPUT_KEYBOARD;
-    i.ki.wVk = *it;
-    i.ki.dwFlags = KEYEVENTF_KEYUP;
-    input.push_back(i);
-  }
-  SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -70,7 +54,7 @@ int main(int argc, char** argv) {
       keys.push_back(static_cast<WORD>(std::stoul(argv[i], nullptr, 16)));
     SetForegroundWindow(main);
     Sleep(100);
-    Chord(keys);
+    testsupport::SendChord(keys);
   } else if (verb == "click" && argc > 2) {
     TButtonQuery q{argv[2], nullptr};
     EnumChildWindows(main, &FindButton, reinterpret_cast<LPARAM>(&q));

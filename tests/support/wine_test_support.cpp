@@ -1,7 +1,5 @@
 #include "tests/support/wine_test_support.h"
 
-#include <windows.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -91,6 +89,45 @@ void RecordUrlOpens(const std::string& scheme, const std::string& log) {
   SetDefaultValue(scheme + "\\shell\\open\\command",
                   std::string("\"") + ZS_RECORDER_PATH + "\" \"%1\"");
   SetEnvironmentVariableA("ZS_RECORD_LOG", log.c_str());
+}
+
+namespace {
+
+struct TWindowQuery {
+  DWORD Pid;
+  const std::function<bool(HWND)>& Matches;
+  HWND Found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
+  auto* q = reinterpret_cast<TWindowQuery*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != q->Pid || !q->Matches(window)) return TRUE;
+  q->Found = window;
+  return FALSE;
+}
+
+}  // namespace
+
+HWND FindProcessWindow(DWORD pid, const std::function<bool(HWND)>& matches) {
+  TWindowQuery query{pid, matches, nullptr};
+  EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&query));
+  return query.Found;
+}
+
+void SendChord(const std::vector<WORD>& keys) {
+  std::vector<INPUT> input;
+  auto add = [&](WORD key, DWORD flags) {
+    INPUT i{};
+    i.type = INPUT_KEYBOARD;
+    i.ki.wVk = key;
+    i.ki.dwFlags = flags;
+    input.push_back(i);
+  };
+  for (WORD key : keys) add(key, 0);
+  for (auto it = keys.rbegin(); it != keys.rend(); ++it) add(*it, KEYEVENTF_KEYUP);
+  SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
 }
 
 int RunToEnd(const std::string& commandLine) {

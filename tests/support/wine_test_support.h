@@ -2,6 +2,9 @@
 // Helpers for the tests that run under Wine: a private working folder, files
 // as bytes, and the shell-open recorder.
 
+#include <windows.h>
+
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,6 +45,12 @@ std::string RecordShellOpens(const std::string& extension, const std::string& lo
 // Makes the shell's open of addresses of this scheme ("http", "mailto") start
 // the recorder, as RecordShellOpens does for file types.
 void RecordUrlOpens(const std::string& scheme, const std::string& log);
+
+// The first top-level window of process `pid` that `matches` accepts, or null.
+HWND FindProcessWindow(DWORD pid, const std::function<bool(HWND)>& matches);
+
+// Real keyboard input: presses the keys in order and lets them go in reverse.
+void SendChord(const std::vector<WORD>& keys);
 
 // Runs a command line to its end; returns the exit code, or -1 when it
 // could not be started.

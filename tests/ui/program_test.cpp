@@ -24,22 +24,6 @@ std::string TextOf(HWND window) {
   return text;
 }
 
-struct TFound {
-  DWORD Pid;
-  HWND Window;
-};
-
-BOOL CALLBACK FindMain(HWND window, LPARAM param) {
-  auto* found = reinterpret_cast<TFound*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  if (pid == found->Pid && IsWindowVisible(window) && TextOf(window) == kCaption) {
-    found->Window = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 // The process's visible (or all) windows of the forms' class.
 struct TFormCount {
   DWORD Pid;
@@ -113,9 +97,9 @@ class ProgramTest : public ::testing::Test {
   }
   HWND MainWindow() {
     for (int i = 0; i < 200; ++i) {
-      TFound found{Process.dwProcessId, nullptr};
-      EnumWindows(&FindMain, reinterpret_cast<LPARAM>(&found));
-      if (found.Window != nullptr) return found.Window;
+      const HWND found = testsupport::FindProcessWindow(
+          Process.dwProcessId, [](HWND w) { return IsWindowVisible(w) && TextOf(w) == kCaption; });
+      if (found != nullptr) return found;
       Sleep(50);
     }
     return nullptr;

@@ -1,5 +1,6 @@
 #include "tests/ui/ui_test_support.h"
 
+#include "tests/support/wine_test_support.h"
 #include "widgets/application.h"
 
 #include <vector>
@@ -7,21 +8,7 @@
 namespace uitest {
 
 void Chord(std::initializer_list<WORD> keys) {
-  std::vector<INPUT> input;
-  for (WORD key : keys) {
-    INPUT i{};
-    i.type = INPUT_KEYBOARD;
-    i.ki.wVk = key;
-    input.push_back(i);
-  }
-  for (auto it = keys.end(); it != keys.begin();) {
-    INPUT i{};
-    i.type = INPUT_KEYBOARD;
-    i.ki.wVk = *--it;
-    i.ki.dwFlags = KEYEVENTF_KEYUP;
-    input.push_back(i);
-  }
-  SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
+  testsupport::SendChord(keys);
   Settle();
 }
 
