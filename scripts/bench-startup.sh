@@ -14,9 +14,7 @@ cmake --preset win32 -B "$build" >/dev/null
 cmake --build "$build" --target zunoseek zs_startup_probe zs_bare_window >/dev/null
 
 source scripts/wine-harness.sh
-harness_template "$PWD/$build/wine-template"
-trap harness_stop EXIT
-harness_start "$PWD/$build/wine-template"
+harness_open "$PWD/$build"
 
 probe=$(winepath -w "$build/tests/support/zs_startup_probe.exe")
 work=$(mktemp -d)

@@ -10,9 +10,7 @@ scripts/setup.sh
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 --target wait_bench
 source scripts/wine-harness.sh
-harness_template "$PWD/build/win32/wine-template"
-trap harness_stop EXIT
-harness_start "$PWD/build/win32/wine-template"
+harness_open "$PWD/build/win32"
 
 bench=$(winepath -w "$PWD/build/win32/bench/wait_bench.exe")
 work=$(mktemp -d)

@@ -16,9 +16,7 @@ cmake --preset win32 -B "$build" >/dev/null
 cmake --build "$build" --target zunoseek zsfind zs_poke >/dev/null
 
 source scripts/wine-harness.sh
-harness_template "$PWD/$build/wine-template"
-trap harness_stop EXIT
-harness_start "$PWD/$build/wine-template"
+harness_open "$PWD/$build"
 
 poke=$(winepath -w "$build/tests/support/zs_poke.exe")
 work=$(mktemp -d)

@@ -4,6 +4,8 @@
 #   harness_start TEMPLATE make a fresh copy of TEMPLATE, start Xvfb and the
 #                          wine server on it and export WINEPREFIX/DISPLAY
 #   harness_stop           stop what harness_start started and remove the copy
+#   harness_open BUILD     harness_template and harness_start for a build tree,
+#                          with harness_stop run when the calling script exits
 #
 # Every Windows test of one run shares the copy; no run sees another's registry.
 
@@ -95,4 +97,11 @@ harness_stop() {
   [[ -n ${HARNESS_XVFB:-} ]] && kill "$HARNESS_XVFB" 2>/dev/null && wait "$HARNESS_XVFB" 2>/dev/null
   rm -rf "$HARNESS_RUN"
   HARNESS_RUN= HARNESS_XVFB=
+}
+
+harness_open() {
+  local template=$1/wine-template
+  harness_template "$template"
+  trap harness_stop EXIT
+  harness_start "$template"
 }

@@ -8,30 +8,22 @@
 #include <windows.h>
 #include <psapi.h>
 
+#include "tests/support/wine_test_support.h"
+
 #include <cstdio>
 #include <string>
 
 namespace {
 
-struct TQuery {
-  DWORD Pid;
-  const char* Caption;
-  HWND Found;
-};
-
-BOOL CALLBACK Find(HWND window, LPARAM param) {
-  auto* q = reinterpret_cast<TQuery*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  char text[256] = {};
-  if (pid == q->Pid && IsWindowVisible(window) &&
-      SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                          SMTO_ABORTIFHUNG, 1000, nullptr) &&
-      std::string(text) == q->Caption) {
-    q->Found = window;
-    return FALSE;
-  }
-  return TRUE;
+// The visible window of process pid whose caption is `caption`.
+HWND FindCaptioned(DWORD pid, const std::string& caption) {
+  return testsupport::FindProcessWindow(pid, [&](HWND window) {
+    char text[256] = {};
+    return IsWindowVisible(window) &&
+           SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                               SMTO_ABORTIFHUNG, 1000, nullptr) &&
+           caption == text;
+  });
 }
 
 }  // namespace
@@ -51,10 +43,9 @@ int main(int argc, char** argv) {
   }
   HWND window = nullptr;
   for (;;) {
-    TQuery q{pi.dwProcessId, argv[2], nullptr};
-    EnumWindows(&Find, reinterpret_cast<LPARAM>(&q));
-    if (q.Found != nullptr && !GetUpdateRect(q.Found, nullptr, FALSE)) {
-      window = q.Found;
+    const HWND found = FindCaptioned(pi.dwProcessId, argv[2]);
+    if (found != nullptr && !GetUpdateRect(found, nullptr, FALSE)) {
+      window = found;
       break;
     }
     if (WaitForSingleObject(pi.hProcess, 1) == WAIT_OBJECT_0) return 4;
