@@ -35,10 +35,21 @@ TCheckBox::TCheckBox(TWinControl* parent) : TButtonControl(parent) {
   CreateChild("BUTTON", BS_AUTOCHECKBOX);
 }
 
-bool TCheckBox::Checked() const { return SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool TCheckBox::Checked() const {
+  if (!HandleAllocated()) return InitiallyChecked;
+  return SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
 
 void TCheckBox::SetChecked(bool checked) {
-  SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  InitiallyChecked = checked;
+  if (HandleAllocated()) {
+    SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
+}
+
+void TCheckBox::CreateWindowHandle() {
+  TButtonControl::CreateWindowHandle();
+  if (InitiallyChecked) SendMessageA(Handle(), BM_SETCHECK, BST_CHECKED, 0);
 }
 
 bool TCheckBox::DialogChar(char ch) {

@@ -39,4 +39,11 @@ class TCheckBox : public TButtonControl {
   void SetChecked(bool checked);
   // Its access key focuses and toggles it.
   bool DialogChar(char ch) override;
+
+ protected:
+  void CreateWindowHandle() override;
+
+ private:
+  // The state until the window exists, which then keeps it.
+  bool InitiallyChecked = false;
 };

@@ -44,7 +44,7 @@ void TComboBox::SetItemIndex(int index) {
 void TComboBox::SetDropDown(int rows, int itemHeight) {
   Rows = rows;
   ItemHeight = itemHeight;
-  ApplyHeights();
+  if (HandleAllocated()) ApplyHeights();
 }
 
 void TComboBox::CommandNotify(WORD code) {
@@ -54,7 +54,14 @@ void TComboBox::CommandNotify(WORD code) {
   }
 }
 
-void TComboBox::BoundsChanged(const RECT&) { ApplyHeights(); }
+void TComboBox::BoundsChanged(const RECT&) {
+  if (HandleAllocated()) ApplyHeights();
+}
+
+void TComboBox::CreateWindowHandle() {
+  TWinControl::CreateWindowHandle();
+  ApplyHeights();
+}
 
 void TComboBox::ApplyHeights() {
   // The window's height covers the closed field and the dropped-down list;

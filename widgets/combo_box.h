@@ -22,6 +22,7 @@ class TComboBox : public TWinControl {
   void SetDropDown(int rows, int itemHeight);
 
  protected:
+  void CreateWindowHandle() override;
   void CommandNotify(WORD code) override;
   void BoundsChanged(const RECT& old) override;
 

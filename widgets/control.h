@@ -27,9 +27,14 @@ class TControl {
   // Place and size in design pixels (96 per inch), scaled to the screen.
   void SetBounds(int left, int top, int width, int height);
   // The rectangle in screen pixels, relative to the parent's client area.
-  const RECT& BoundsRect() const { return Bounds; }
-  int Width() const { return Bounds.right - Bounds.left; }
-  int Height() const { return Bounds.bottom - Bounds.top; }
+  const RECT& BoundsRect() const {
+    SettleBounds();
+    return Bounds;
+  }
+  int Width() const { return BoundsRect().right - BoundsRect().left; }
+  int Height() const { return BoundsRect().bottom - BoundsRect().top; }
+  // Brings a size that waits to be measured up to date (see TLabel).
+  virtual void SettleBounds() const {}
 
   const std::string& Caption() const { return CaptionText; }
   void SetCaption(const std::string& caption);

@@ -4,14 +4,19 @@
 
 TGraphicControl::TGraphicControl(TWinControl* parent) : TControl(parent) {}
 
-void TGraphicControl::Invalidate() { InvalidateInParent(BoundsRect()); }
+void TGraphicControl::Invalidate() {
+  // Bounds are read only then: reading them measures a label's waiting text.
+  if (ParentOnScreen()) InvalidateInParent(BoundsRect());
+}
 
 void TGraphicControl::InvalidateInParent(const RECT& rect) {
+  if (ParentOnScreen()) InvalidateRect(Parent()->Handle(), &rect, TRUE);
+}
+
+bool TGraphicControl::ParentOnScreen() const {
   // A window that is not on screen is painted whole when it is shown: marking
   // parts of it before would only cost calls to the window system.
-  if (Parent() != nullptr && Parent()->HandleAllocated() && IsWindowVisible(Parent()->Handle())) {
-    InvalidateRect(Parent()->Handle(), &rect, TRUE);
-  }
+  return Parent() != nullptr && Parent()->HandleAllocated() && IsWindowVisible(Parent()->Handle());
 }
 
 void TGraphicControl::MouseDown(TMouseButton button, int x, int y) {

@@ -41,4 +41,5 @@ class TGraphicControl : public TControl {
 
  private:
   void InvalidateInParent(const RECT& rect);
+  bool ParentOnScreen() const;
 };

@@ -63,6 +63,17 @@ UINT TLabel::TextFormat() const {
 
 void TLabel::AdjustSize() {
   if (!SizeToText || Adjusting) return;
+  SizeStale = true;
+  if (Parent()->HandleAllocated()) MeasureText();
+}
+
+void TLabel::SettleBounds() const {
+  if (SizeStale) const_cast<TLabel*>(this)->MeasureText();
+}
+
+void TLabel::MeasureText() {
+  SizeStale = false;
+  if (!SizeToText) return;
   HDC dc = GetDC(nullptr);
   HGDIOBJ old = SelectObject(dc, Font().Handle());
   RECT r = BoundsRect();

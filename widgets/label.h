@@ -21,6 +21,8 @@ class TLabel : public TGraphicControl {
   // "&" marks an access key (shown underlined) unless this is false.
   void SetShowAccelChar(bool show);
 
+  void SettleBounds() const override;
+
  protected:
   void CaptionChanged() override;
   void FontChanged() override;
@@ -29,6 +31,7 @@ class TLabel : public TGraphicControl {
  private:
   UINT TextFormat() const;
   void AdjustSize();
+  void MeasureText();
 
   TColor Background = clBtnFace;
   bool IsTransparent = false;
@@ -36,4 +39,7 @@ class TLabel : public TGraphicControl {
   bool Wrap = false;
   bool AccelChar = true;
   bool Adjusting = false;
+  // Text is measured once the parent can be drawn, or its size is asked for:
+  // a window never shown measures nothing, and one made measures once.
+  bool SizeStale = false;
 };

@@ -99,7 +99,10 @@ void TWinControl::CreateChildWindows() {
   ChildWindowsMade = true;
   for (std::size_t i = 0; i < Children.size(); ++i) {
     auto* control = dynamic_cast<TWinControl*>(Children[i]);
-    if (control != nullptr && control->ClassName != nullptr && control->Window == nullptr) {
+    if (control == nullptr) {
+      // Sized before the first paint, so that painting moves nothing.
+      Children[i]->SettleBounds();
+    } else if (control->ClassName != nullptr && control->Window == nullptr) {
       control->CreateWindowHandle();
       control->CreateChildWindows();
     }

@@ -8,6 +8,8 @@
 #include "widgets/application.h"
 #include "widgets/bevel.h"
 #include "widgets/bit_btn.h"
+#include "widgets/button.h"
+#include "widgets/combo_box.h"
 #include "widgets/edit.h"
 #include "widgets/form.h"
 #include "widgets/graphics.h"
@@ -251,6 +253,41 @@ TEST_F(WidgetWindowTest, WindowsAreMadeWhenNeededWithWhatWasSetBefore) {
   other.DestroyHandle();
   EXPECT_EQ(first.Handle(), nullptr);
   EXPECT_EQ(other.Handle(), nullptr);
+}
+
+TEST_F(WidgetWindowTest, StateSetBeforeTheWindowIsWhatTheWindowStartsWith) {
+  TForm& other = App->CreateForm<TForm>();
+  other.SetBounds(40, 30, 300, 200);
+  TCheckBox check(&other);
+  check.SetChecked(true);
+  TComboBox combo(&other);
+  combo.SetBounds(8, 40, 200, 21);
+  combo.SetDropDown(20, 13);
+  TButton button(&other);
+  button.Font().SetHeight(20);
+  TLabel label(&other);
+  label.SetBounds(8, 100, 5, 5);
+  label.SetCaption("検索ﾃﾞｰﾀﾍﾞｰｽ名");
+  TLabel shown(Main);  // the same label where a window exists
+  shown.SetBounds(8, 100, 5, 5);
+  shown.SetCaption("検索ﾃﾞｰﾀﾍﾞｰｽ名");
+
+  // Asking works without a window, and makes none.
+  EXPECT_TRUE(check.Checked());
+  EXPECT_TRUE(EqualRect(&label.BoundsRect(), &shown.BoundsRect()));
+  EXPECT_FALSE(other.HandleAllocated());
+
+  ASSERT_NE(other.Handle(), nullptr);
+  EXPECT_EQ(SendMessageA(check.Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(combo.Handle(), CB_GETITEMHEIGHT, 0, 0), 13);
+  RECT dropped;
+  SendMessageA(combo.Handle(), CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+  EXPECT_GE(dropped.bottom - dropped.top, 20 * 13);
+  const auto font = reinterpret_cast<HFONT>(SendMessageA(button.Handle(), WM_GETFONT, 0, 0));
+  EXPECT_EQ(font, button.Font().Handle());
+  EXPECT_TRUE(EqualRect(&label.BoundsRect(), &shown.BoundsRect()));
+  check.SetChecked(false);
+  EXPECT_FALSE(check.Checked());
 }
 
 TEST_F(WidgetWindowTest, ClosingTheMainFormEndsTheLoop) {
