@@ -13,22 +13,22 @@ runs=${1:-10}
 build=${ZS_BUILD_DIR:-build/win32}
 
 cmake --preset win32 -B "$build" >/dev/null
-cmake --build "$build" --target zunoseek zs_startup_probe zs_bare_window zs_controls_window >/dev/null
+cmake --build "$build" --target zunoseek zs_startup_probe zs_bare_window >/dev/null
 
 source scripts/wine-harness.sh
 harness_open "$PWD/$build"
 
 probe=$(winepath -w "$build/tests/support/zs_startup_probe.exe")
 work=$(mktemp -d)
-cp "$build/ui/zunoseek.exe" "$build/tests/support/zs_bare_window.exe" \
-  "$build/tests/support/zs_controls_window.exe" "$work/"
+cp "$build/ui/zunoseek.exe" "$build/tests/support/zs_bare_window.exe" "$work/"
 cd "$work"
 
 # One run of each, not counted: the first start of a prefix loads more.
-measure() { wine "$probe" "$(winepath -w "$1")" "$2" 2>/dev/null | tr -d '\r'; }
+# measure PROGRAM CAPTION [ARGUMENT]
+measure() { wine "$probe" "$(winepath -w "$1")" "$2" ${3:+"$3"} 2>/dev/null | tr -d '\r'; }
 measure zunoseek.exe "ｽﾞﾉ文献ﾃﾞｰﾀﾍﾞｰｽ 簡易検索ﾌﾟﾛｸﾞﾗﾑ" >/dev/null
 measure zs_bare_window.exe bare >/dev/null
-measure zs_controls_window.exe controls >/dev/null
+measure zs_bare_window.exe controls controls >/dev/null
 
 : >zs.txt
 : >bare.txt
@@ -36,7 +36,7 @@ measure zs_controls_window.exe controls >/dev/null
 for _ in $(seq "$runs"); do
   measure zunoseek.exe "ｽﾞﾉ文献ﾃﾞｰﾀﾍﾞｰｽ 簡易検索ﾌﾟﾛｸﾞﾗﾑ" >>zs.txt
   measure zs_bare_window.exe bare >>bare.txt
-  measure zs_controls_window.exe controls >>controls.txt
+  measure zs_bare_window.exe controls controls >>controls.txt
 done
 
 median() { sort -n -k"$2" "$1" | awk -v c="$2" '{v[NR]=$c} END {print v[int((NR+1)/2)]}'; }

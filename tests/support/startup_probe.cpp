@@ -2,7 +2,7 @@
 // its window titled CAPTION is visible and fully painted (no update region
 // left), and the process's peak memory then. Closes the window afterwards.
 //
-//   zs_startup_probe PROGRAM CAPTION
+//   zs_startup_probe PROGRAM CAPTION [ARGUMENT]
 // prints "<milliseconds> <peak working set KiB> <peak private KiB>".
 
 #include <windows.h>
@@ -29,8 +29,12 @@ HWND FindCaptioned(DWORD pid, const std::string& caption) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) return 2;
+  if (argc != 3 && argc != 4) return 2;
   std::string line = std::string("\"") + argv[1] + "\"";
+  if (argc == 4) line += std::string(" ") + argv[3];
+  // The program measured before may still be being taken down by the window
+  // system (its windows destroyed, the desktop repainted): let that settle.
+  Sleep(500);
   STARTUPINFOA si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
