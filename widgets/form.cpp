@@ -46,7 +46,8 @@ void TForm::CreateWindowHandle() {
       FormExStyle | (OnTop ? WS_EX_TOPMOST : 0), kFormClass, Caption().c_str(), FormStyle,
       placed ? b.left : CW_USEDEFAULT, placed ? b.top : CW_USEDEFAULT,
       placed ? b.right - b.left : CW_USEDEFAULT, placed ? b.bottom - b.top : CW_USEDEFAULT,
-      Application->Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
+      Application->Handle(), MainMenu != nullptr ? MainMenu->Handle() : nullptr,
+      GetModuleHandleA(nullptr), nullptr);
   Attach(window);
   if (MainMenu != nullptr) MainMenu->AttachTo(window);
   RECT r;

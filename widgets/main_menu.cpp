@@ -102,7 +102,9 @@ void TMainMenu::DispatchCommand(WORD command) const {
 
 void TMainMenu::AttachTo(HWND window) {
   Owner = window;
-  ::SetMenu(window, Menu);
+  // A window made with the menu has it already; setting it again would lay
+  // out and redraw the frame once more.
+  if (GetMenu(window) != Menu) ::SetMenu(window, Menu);
 }
 
 void TMainMenu::Detach() {
