@@ -41,9 +41,10 @@ bool TCheckBox::Checked() const {
 }
 
 void TCheckBox::SetChecked(bool checked) {
-  InitiallyChecked = checked;
   if (HandleAllocated()) {
     SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  } else {
+    InitiallyChecked = checked;
   }
 }
 

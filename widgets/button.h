@@ -44,6 +44,6 @@ class TCheckBox : public TButtonControl {
   void CreateWindowHandle() override;
 
  private:
-  // The state until the window exists, which then keeps it.
+  // The state set before the window exists, which then keeps it.
   bool InitiallyChecked = false;
 };

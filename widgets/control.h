@@ -31,8 +31,14 @@ class TControl {
     SettleBounds();
     return Bounds;
   }
-  int Width() const { return BoundsRect().right - BoundsRect().left; }
-  int Height() const { return BoundsRect().bottom - BoundsRect().top; }
+  int Width() const {
+    const RECT& r = BoundsRect();
+    return r.right - r.left;
+  }
+  int Height() const {
+    const RECT& r = BoundsRect();
+    return r.bottom - r.top;
+  }
   // Brings a size that waits to be measured up to date (see TLabel).
   virtual void SettleBounds() const {}
 

@@ -6,7 +6,7 @@ TGraphicControl::TGraphicControl(TWinControl* parent) : TControl(parent) {}
 
 void TGraphicControl::Invalidate() {
   // Bounds are read only then: reading them measures a label's waiting text.
-  if (ParentOnScreen()) InvalidateInParent(BoundsRect());
+  if (ParentOnScreen()) InvalidateRect(Parent()->Handle(), &BoundsRect(), TRUE);
 }
 
 void TGraphicControl::InvalidateInParent(const RECT& rect) {

@@ -52,10 +52,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
   RegisterClassA(&wc);
   HWND window = CreateWindowA("bare", title, WS_OVERLAPPEDWINDOW, 74, 50, 392, 425, nullptr,
                               nullptr, instance, nullptr);
-  for (const TChild& c : kChildren) {
-    if (!withControls) break;
-    CreateWindowExA(c.ExStyle, c.ClassName, c.Caption, c.Style | WS_CHILD | WS_VISIBLE | WS_TABSTOP,
-                    c.Left, c.Top, c.Width, c.Height, window, nullptr, instance, nullptr);
+  if (withControls) {
+    for (const TChild& c : kChildren) {
+      CreateWindowExA(c.ExStyle, c.ClassName, c.Caption,
+                      c.Style | WS_CHILD | WS_VISIBLE | WS_TABSTOP, c.Left, c.Top, c.Width,
+                      c.Height, window, nullptr, instance, nullptr);
+    }
   }
   ShowWindow(window, show);
   UpdateWindow(window);
