@@ -179,10 +179,39 @@ void TApplication::DestroyForms() {
 
 void TApplication::Minimize() { ShowWindow(Window, SW_MINIMIZE); }
 
+std::vector<HWND> TApplication::OtherActiveForms() const {
+  std::vector<HWND> forms;
+  for (const auto& form : Owned) {
+    if (form.get() == Main || !form->HandleAllocated()) continue;
+    HWND window = form->Handle();
+    if (IsWindowVisible(window) && IsWindowEnabled(window)) forms.push_back(window);
+  }
+  return forms;
+}
+
 int TApplication::ShowBox(const std::string& text, UINT flags) {
   HWND owner = Main != nullptr ? Main->Handle() : Window;
-  TCentreNextBox centre;
-  return MessageBoxA(owner, text.c_str(), AppTitle.c_str(), flags);
+  HWND active = GetActiveWindow();
+  // The box disables its owner, the main form; the other forms are disabled
+  // here, so that none of the program's windows acts and none can be brought
+  // in front of the box. Above a form that stays on top the box must stay on
+  // top as well, or it would open hidden behind it.
+  const std::vector<HWND> others = OtherActiveForms();
+  for (HWND form : others) {
+    if ((GetWindowLongA(form, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) flags |= MB_TOPMOST;
+    EnableWindow(form, FALSE);
+  }
+  int result = 0;
+  {
+    TCentreNextBox centre;
+    result = MessageBoxA(owner, text.c_str(), AppTitle.c_str(), flags);
+  }
+  for (HWND form : others) EnableWindow(form, TRUE);
+  // Closing the box activates its owner; the user goes on where they were.
+  if (active != nullptr && active != owner && IsWindow(active) && IsWindowVisible(active)) {
+    SetActiveWindow(active);
+  }
+  return result;
 }
 
 void TApplication::ShowMessage(const std::string& text) { ShowBox(text, MB_OK); }

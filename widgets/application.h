@@ -58,7 +58,9 @@ class TApplication {
   bool IsShortCut(TShortCut shortCut);
 
   // The plain message box: the text, no icon, OK, the title, centred on the
-  // screen; the main form is disabled while it is open.
+  // screen; the main form is disabled while it is open, and so is every other
+  // form. It lies above a form that stays on top, and the form that was
+  // active before is active again afterwards.
   void ShowMessage(const std::string& text);
   // The general error box: the message (with "." added by ErrorBoxText) and
   // a stop icon.
@@ -79,6 +81,8 @@ class TApplication {
 
  private:
   int ShowBox(const std::string& text, UINT flags);
+  // The visible, enabled forms other than the main form, which a box disables.
+  std::vector<HWND> OtherActiveForms() const;
   bool IsKeyMessage(const MSG& msg);
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -59,7 +59,10 @@ void TMouseRouter::Route(UINT message, WPARAM, LPARAM lParam) {
       Release(kMiddle, point);
       break;
     case WM_CAPTURECHANGED:
-      if (reinterpret_cast<HWND>(lParam) != Owner.Handle()) Captured = nullptr;
+      if (reinterpret_cast<HWND>(lParam) != Owner.Handle()) {
+        Captured = nullptr;
+        OwnsCapture = false;
+      }
       break;
     default:
       break;
@@ -108,6 +111,7 @@ void TMouseRouter::Press(TGraphicControl* control, int button, bool doubleClick,
     Captured = control;
     CapturedByDoubleClick = doubleClick;
     SetCapture(Owner.Handle());
+    OwnsCapture = true;
     if (doubleClick) control->DblClick();
   }
   const RECT& r = control->BoundsRect();
@@ -121,7 +125,10 @@ void TMouseRouter::Release(int button, POINT point) {
     control = Captured;
     click = control != nullptr && !CapturedByDoubleClick && Contains(*control, point);
     Captured = nullptr;
-    if (GetCapture() == Owner.Handle()) ReleaseCapture();
+    if (OwnsCapture) {
+      OwnsCapture = false;
+      if (GetCapture() == Owner.Handle()) ReleaseCapture();
+    }
   } else {
     control = HitTest(point);
   }

@@ -2,6 +2,10 @@
 // Routes a window's mouse messages to the windowless controls it holds:
 // exactly one entry and one exit per passage of the pointer (also while a
 // control holds the capture after a press), presses, releases and clicks.
+// Platform controls route their own mouse messages through here as well, so
+// the router takes and releases only the capture it set itself: a button or
+// an edit that captured the mouse on its press must still have it when its
+// button-up arrives, or it would neither click nor finish a selection.
 
 #include <windows.h>
 
@@ -31,5 +35,6 @@ class TMouseRouter {
   TGraphicControl* Hover = nullptr;
   TGraphicControl* Captured = nullptr;
   bool CapturedByDoubleClick = false;
+  bool OwnsCapture = false;  // the owner's capture was set here, for Captured
   bool TrackingLeave = false;
 };
