@@ -1,18 +1,38 @@
 // zsfind: the search tool behind zsearch.bat and zsearcha.bat.
 
 #include "zsfind/file_system.h"
+#include "zsfind/launcher_values.h"
 #include "zsfind/zsfind_app.h"
 
 #include <cstdlib>
 #include <iostream>
 
+#if defined(_WIN32)
+#include <windows.h>
+
+namespace {
+
+// Libraries the system loads later on the tool's behalf come from the system
+// folder only, where the platform has SetDefaultDllDirectories.
+void RestrictLibrarySearchToSystemFolder() {
+  using TSetDefaultDllDirectories = BOOL(WINAPI*)(DWORD);
+  const auto setDefault = reinterpret_cast<TSetDefaultDllDirectories>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories")));
+  if (setDefault != nullptr) setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+}  // namespace
+#endif
+
 int main(int argc, char** argv) {
   TAppEnvironment environment;
-  environment.RawCommandLine = RawCommandLine();
-  if (const char* drive = std::getenv("HOMEDRIVE")) environment.HomeDrive = drive;
-#if !defined(_WIN32)
+#if defined(_WIN32)
+  RestrictLibrarySearchToSystemFolder();
+#else
   environment.Separator = '/';
 #endif
-  return RunZsfind(std::vector<std::string>(argv + 1, argv + argc), environment, std::cout,
-                   std::cerr);
+  environment.RawCommandLine = RawCommandLine();
+  if (const char* drive = std::getenv("HOMEDRIVE")) environment.HomeDrive = drive;
+  return RunZsfind(WithLauncherValues({argv + 1, argv + argc}, std::getenv), environment,
+                   std::cout, std::cerr);
 }
