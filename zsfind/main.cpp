@@ -33,6 +33,6 @@ int main(int argc, char** argv) {
 #endif
   environment.RawCommandLine = RawCommandLine();
   if (const char* drive = std::getenv("HOMEDRIVE")) environment.HomeDrive = drive;
-  return RunZsfind(WithLauncherValues({argv + 1, argv + argc}, std::getenv), environment,
-                   std::cout, std::cerr);
+  return RunZsfind(WithLauncherValues({argv + 1, argv + argc}, std::getenv), environment, std::cout,
+                   std::cerr);
 }

@@ -70,8 +70,7 @@ std::string ReadScript(const char* name) {
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
-std::map<std::string, std::string> LauncherEnvironment(const std::string& w1,
-                                                       const std::string& w2,
+std::map<std::string, std::string> LauncherEnvironment(const std::string& w1, const std::string& w2,
                                                        const std::string& db) {
   return {{"HOMEDRIVE", "C:"},
           {"ZUNOSEEK_WORD1", w1},
@@ -107,8 +106,8 @@ void CheckScripts(const std::vector<std::string>& args, const std::string& w1,
                                                        cmdmodel::WithoutQuotes(w2),
                                                        cmdmodel::WithoutQuotes(db)});
 
-    const cmdmodel::TScriptRun byHand = cmdmodel::RunScript(script.Text, args, {{"HOMEDRIVE", "C:"}},
-                                                            cmdmodel::kScriptFolder, lead);
+    const cmdmodel::TScriptRun byHand = cmdmodel::RunScript(
+        script.Text, args, {{"HOMEDRIVE", "C:"}}, cmdmodel::kScriptFolder, lead);
     Check(byHand.Operators.empty() && !byHand.Unmodelled && byHand.Commands.size() == 1);
     std::vector<std::string> expected;
     for (std::size_t i = 1; i <= 4; ++i) {

@@ -36,18 +36,23 @@ std::size_t NameEnd(std::string_view line, std::size_t at, const TLeadBytes& lea
   return end;
 }
 
+// Copies the character at `at` and moves past it, unless it is a %.
+bool CopiedUnlessPercent(std::string_view line, std::size_t& at, const TLeadBytes& leadBytes,
+                         std::string& out) {
+  if (line[at] == '%') return false;
+  const std::size_t n = CharLength(line, at, leadBytes);
+  out.append(line.substr(at, n));
+  at += n;
+  return true;
+}
+
 // Percent expansion on a command line (cmd /c): an undefined %NAME% stays as
 // it is, and the scan goes on after its first %.
 std::string ExpandCommandLine(std::string_view line, const TLeadBytes& leadBytes,
                               const TLookup& environment, TParsedLine& parsed) {
   std::string out;
   for (std::size_t i = 0; i < line.size();) {
-    if (line[i] != '%') {
-      const std::size_t n = CharLength(line, i, leadBytes);
-      out.append(line.substr(i, n));
-      i += n;
-      continue;
-    }
+    if (CopiedUnlessPercent(line, i, leadBytes, out)) continue;
     const std::size_t end = NameEnd(line, i, leadBytes);
     if (end < line.size()) {
       if (const auto value = environment(line.substr(i + 1, end - i - 1))) {
@@ -77,10 +82,8 @@ std::string ExpandScriptLine(std::string_view line, const std::vector<std::strin
   };
   std::string out;
   for (std::size_t i = 0; i < line.size();) {
-    if (line[i] != '%') {
-      const std::size_t n = CharLength(line, i, leadBytes);
-      out.append(line.substr(i, n));
-      i += n;
+    if (CopiedUnlessPercent(line, i, leadBytes, out)) {
+      continue;
     } else if (Is(line, i + 1, '%')) {
       out.push_back('%');
       i += 2;

@@ -166,7 +166,8 @@ TEST(SafeCommandLine, EveryFieldReachesTheScriptAsTypedOrIsRefused) {
     const TSafeCommandLine got = SafeCommandLine("zsearch.bat", c.w1, c.w2, c.db, c.lead);
     EXPECT_EQ(got.Refusal, c.refusal) << c.w1.substr(0, 20) << " " << c.db;
     EXPECT_EQ(got.Line, c.line);
-    if (got.Refusal == TRefusal::None) ExpectReachesTheScriptAsTyped(got.Line, c.lead, {c.w1, c.w2, c.db});
+    if (got.Refusal == TRefusal::None)
+      ExpectReachesTheScriptAsTyped(got.Line, c.lead, {c.w1, c.w2, c.db});
   }
   EXPECT_EQ(kCmdLinePrefix.size() + (12 + 4081 * 2 + 4) + kCmdLineSuffix.size(), kCmdLineLimit);
 }
@@ -186,20 +187,18 @@ TEST(CmdModel, FindsWhatRunsOrChanges) {
   EXPECT_EQ(percent.Parsed.Text, "zsearch.bat C:\\a&b %X% 50% d");
 
   // ポ's trail byte is | under code page 1252.
-  EXPECT_EQ(cmdmodel::LaunchThroughCmd("zsearch.bat \x83| d", TLeadBytes(), pathValue)
-                .Parsed.Operators,
-            std::vector<std::string>{"|"});
+  EXPECT_EQ(
+      cmdmodel::LaunchThroughCmd("zsearch.bat \x83| d", TLeadBytes(), pathValue).Parsed.Operators,
+      std::vector<std::string>{"|"});
 
   // a"&calc passed twice: one argument a"&calc a"&calc for cmd, which the
   // script's own line "%~1" then opens.
   const cmdmodel::TLaunch quote =
       cmdmodel::LaunchThroughCmd("zsearch.bat a\"&calc a\"^&calc d", sjis, pathValue);
   EXPECT_TRUE(quote.Parsed.Operators.empty());
-  EXPECT_EQ(quote.Arguments,
-            (std::vector<std::string>{"zsearch.bat", "a\"&calc a\"&calc", "d"}));
-  const cmdmodel::TScriptRun script =
-      cmdmodel::RunScript("@echo off\r\nfind \"%~1\" \"%~2\"\r\n", quote.Arguments, {},
-                          cmdmodel::kScriptFolder, sjis);
+  EXPECT_EQ(quote.Arguments, (std::vector<std::string>{"zsearch.bat", "a\"&calc a\"&calc", "d"}));
+  const cmdmodel::TScriptRun script = cmdmodel::RunScript(
+      "@echo off\r\nfind \"%~1\" \"%~2\"\r\n", quote.Arguments, {}, cmdmodel::kScriptFolder, sjis);
   EXPECT_EQ(script.Operators, std::vector<std::string>{"&"});
 }
 
@@ -285,17 +284,22 @@ TEST(LaunchSearch, RefusedRequestsShowWhyAfterTheScriptTestAndStartNothing) {
     std::string message;
   };
   const TCase cases[] = {
-      {Request("a\"&calc", ""), "検索語とデータベース名には、全体を囲む一組のほかに二重引用符（\"）を使えません．"},
-      {Request("", "%PATH%"), "検索語とデータベース名には半角の % と ! を使えません（全角の ％ と ！ は使えます）．"},
-      {Request("a", "b", TWriteMode::Append, "d\r\n"), "検索語とデータベース名に改行などの制御文字が入っています．"},
+      {Request("a\"&calc", ""),
+       "検索語とデータベース名には、全体を囲む一組のほかに二重引用符（\"）を使えません．"},
+      {Request("", "%PATH%"),
+       "検索語とデータベース名には半角の % と ! を使えません（全角の ％ と ！ は使えます）．"},
+      {Request("a", "b", TWriteMode::Append, "d\r\n"),
+       "検索語とデータベース名に改行などの制御文字が入っています．"},
       {Request("a\x83", "b"), "検索語とデータベース名に不完全な２バイト文字が入っています．"},
-      {Request(std::string(5000, 'x'), ""), "検索語とデータベース名が長すぎて、検索スクリプトに渡せません．"},
+      {Request(std::string(5000, 'x'), ""),
+       "検索語とデータベース名が長すぎて、検索スクリプトに渡せません．"},
   };
   for (const TCase& c : cases) {
     TRecordingPlatform platform;
     LaunchSearch(c.request, platform);
     const std::string script(ScriptName(c.request.WriteMode));
-    EXPECT_EQ(platform.Calls, (std::vector<std::string>{"exists " + script, "message " + c.message}));
+    EXPECT_EQ(platform.Calls,
+              (std::vector<std::string>{"exists " + script, "message " + c.message}));
   }
   // The script test comes first: without a script, not even the refusal is shown.
   TRecordingPlatform platform;

@@ -8,8 +8,8 @@
 #include "search/system_library.h"
 #include "tests/support/wine_test_support.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
@@ -58,10 +58,14 @@ TEST(SystemLibrary, WithoutTheSearchFlagTheFullPathInTheSystemFolderIsLoaded) {
        {{"comdlg32.dll", LOAD_LIBRARY_SEARCH_SYSTEM32},
         {"C:\\WINDOWS\\system32\\comdlg32.dll", LOAD_WITH_ALTERED_SEARCH_PATH}}},
       // A library that is not there is not looked for anywhere else.
-      {{ERROR_MOD_NOT_FOUND}, "C:\\WINDOWS\\system32", false,
+      {{ERROR_MOD_NOT_FOUND},
+       "C:\\WINDOWS\\system32",
+       false,
        {{"comdlg32.dll", LOAD_LIBRARY_SEARCH_SYSTEM32}}},
       // No system folder that fits a path: nothing is loaded.
-      {{ERROR_INVALID_PARAMETER}, std::string(MAX_PATH, 'x'), false,
+      {{ERROR_INVALID_PARAMETER},
+       std::string(MAX_PATH, 'x'),
+       false,
        {{"comdlg32.dll", LOAD_LIBRARY_SEARCH_SYSTEM32}}},
   };
   for (const TCase& c : cases) {

@@ -16,8 +16,8 @@
 #include "tests/search/cmd_model.h"
 #include "tests/support/wine_test_support.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>

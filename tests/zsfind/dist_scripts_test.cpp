@@ -73,9 +73,12 @@ TEST(DistScripts, NoTypedTextBecomesACommand) {
   };
   const TCase cases[] = {
       {"alpha", "beta", "data.txt"},
+      // Operators, and a quoted path from the file dialog holding them.
       {"A&B", "<Co>", "\"C:\\db dir\\x&y(1).txt\""},
       {"^|", "(x)", "番号順.txt"},
+      // Trail bytes 0x5C.
       {"表", "ソ連", "\"C:\\文献\\表題.txt\""},
+      // A quoted word, a split one, no database.
       {"\"foo bar\"", "a,b c", ""},
   };
   const auto words = [](const std::string& line) {
@@ -110,10 +113,9 @@ TEST(DistScripts, NoTypedTextBecomesACommand) {
             const auto found = environment.find(variable);
             return found == environment.end() ? nullptr : found->second.c_str();
           }));
-      EXPECT_EQ(options.Operands,
-                (std::vector<std::string>{cmdmodel::WithoutQuotes(c.w1),
-                                          cmdmodel::WithoutQuotes(c.w2),
-                                          cmdmodel::WithoutQuotes(c.db)}));
+      EXPECT_EQ(options.Operands, (std::vector<std::string>{cmdmodel::WithoutQuotes(c.w1),
+                                                            cmdmodel::WithoutQuotes(c.w2),
+                                                            cmdmodel::WithoutQuotes(c.db)}));
 
       const cmdmodel::TScriptRun byHand =
           cmdmodel::RunScript(script, args, {{"HOMEDRIVE", "C:"}}, cmdmodel::kScriptFolder, sjis);
