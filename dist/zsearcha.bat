@@ -12,5 +12,12 @@ rem ZSFIND_MODE=exact : 入力どおりの文字だけを探します。
 set "ZSFIND_MODE=fold"
 rem -----------------------------------------------------------------------
 
-rem 引数は一つずつ二重引用符で囲んで渡し、cmd に記号を解釈させません。
-"%~dp0zsfind.exe" --mode "%ZSFIND_MODE%" --append --text-out "%HOMEDRIVE%\temp\out.txt" --html-out "%HOMEDRIVE%\temp\out.htm" --script-args "%~1" "%~2" "%~3" "%~4"
+rem zunoseek は検索語と文献ファイル名を環境変数 ZUNOSEEK_WORD1、ZUNOSEEK_WORD2、
+rem ZUNOSEEK_DATABASE にも入れて起動します。zsfind がそれを直接読むので、
+rem cmd はその中身を一度も解釈しません。手で起動したときだけ、引数を一つずつ
+rem 二重引用符で囲んで渡します。
+set "ZSFIND_INPUT=--env-args"
+if defined ZUNOSEEK_WORD1 goto search
+set ZSFIND_INPUT=--script-args "%~1" "%~2" "%~3" "%~4"
+:search
+"%~dp0zsfind.exe" --mode "%ZSFIND_MODE%" --append --text-out "%HOMEDRIVE%\temp\out.txt" --html-out "%HOMEDRIVE%\temp\out.htm" %ZSFIND_INPUT%

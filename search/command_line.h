@@ -19,9 +19,3 @@ std::string BuildCommandLine(std::string_view script, std::string_view word1,
 
 // The drive value followed at once by "\temp\out.txt" or "\temp\out.htm".
 std::string ResultFilePath(std::string_view drive, TSearchMode mode);
-
-// cmd.exe runs a .bat's command line through its own parser, which would treat
-// & | < > ^ as operators. A caret before each one outside a double-quoted
-// stretch makes cmd hand the text to the script as typed. '%' has no escape
-// on a cmd command line and is passed unchanged.
-std::string EscapeForCmd(std::string_view commandLine);

@@ -14,6 +14,24 @@ void WaitForChild(TChildHandle child, TSearchPlatform& platform) {
 
 }  // namespace
 
+std::string_view RefusalMessage(TRefusal refusal) {
+  switch (refusal) {
+    case TRefusal::Quote:
+      return "検索語とデータベース名には、全体を囲む一組のほかに二重引用符（\"）を使えません．";
+    case TRefusal::Expansion:
+      return "検索語とデータベース名には半角の % と ! を使えません（全角の ％ と ！ は使えます）．";
+    case TRefusal::ControlCharacter:
+      return "検索語とデータベース名に改行などの制御文字が入っています．";
+    case TRefusal::BrokenCharacter:
+      return "検索語とデータベース名に不完全な２バイト文字が入っています．";
+    case TRefusal::TooLong:
+      return "検索語とデータベース名が長すぎて、検索スクリプトに渡せません．";
+    case TRefusal::None:
+      break;
+  }
+  return {};
+}
+
 void LaunchSearch(const TSearchRequest& request, TSearchPlatform& platform) {
   if (request.Word1.empty() && request.Word2.empty()) {
     platform.ShowMessage(std::string(kNoWordMessage));
@@ -26,10 +44,19 @@ void LaunchSearch(const TSearchRequest& request, TSearchPlatform& platform) {
   const std::string& first = request.Word1.empty() ? request.Word2 : request.Word1;
   const std::string& second = request.Word2.empty() ? first : request.Word2;
 
+  // Refused before anything starts: no script runs and no result is opened.
+  const TSafeCommandLine command =
+      SafeCommandLine(script, first, second, request.DatabaseName, platform.AnsiLeadBytes());
+  if (command.Refusal != TRefusal::None) {
+    platform.ShowMessage(std::string(RefusalMessage(command.Refusal)));
+    return;
+  }
+
   platform.TakeStartupInfo();
-  const std::string commandLine =
-      EscapeForCmd(BuildCommandLine(script, first, second, request.DatabaseName));
-  if (TChildHandle child = platform.StartChild(commandLine)) {
+  const TChildVariables variables = {{std::string(kWord1Variable), first},
+                                     {std::string(kWord2Variable), second},
+                                     {std::string(kDatabaseVariable), request.DatabaseName}};
+  if (TChildHandle child = platform.StartChild(command.Line, variables)) {
     WaitForChild(child, platform);
     platform.CloseChild(child);
   }

@@ -2,12 +2,23 @@
 // Runs one search: checks the words, starts the search script, waits for it
 // while the window stays live, then has the shell open the result file.
 
+#include "search/safe_command_line.h"
 #include "search/search_platform.h"
 #include "search/search_request.h"
 
 #include <string_view>
 
 inline constexpr std::string_view kNoWordMessage = "検索語を指定してください．";
+
+// The first word, the second word and the database name as they go on the
+// command line, unchanged, are also put into the environment of the script:
+// the shipped scripts hand them to zsfind this way, which cmd never parses.
+inline constexpr std::string_view kWord1Variable = "ZUNOSEEK_WORD1";
+inline constexpr std::string_view kWord2Variable = "ZUNOSEEK_WORD2";
+inline constexpr std::string_view kDatabaseVariable = "ZUNOSEEK_DATABASE";
+
+// What the user is told when a search is refused before anything starts.
+std::string_view RefusalMessage(TRefusal refusal);
 
 // The owner window of the shell call and of the message box is the one the
 // platform was made for. Returns after the child has ended and the result file

@@ -2,10 +2,17 @@
 // The seam between the search launcher and the operating system. Win32
 // supplies the real one (win32_search_platform.h); tests supply recorders.
 
+#include "search/safe_command_line.h"
+
 #include <string>
+#include <utility>
+#include <vector>
 
 // An opaque child-process handle; null when the child could not be started.
 using TChildHandle = void*;
+
+// Environment variables given to a child as name and value.
+using TChildVariables = std::vector<std::pair<std::string, std::string>>;
 
 enum class TWaitResult {
   ChildEnded,    // the child has ended, or it cannot be waited for
@@ -18,11 +25,15 @@ class TSearchPlatform {
   // True for an existing file that is not a directory; bare names are looked
   // up in the current directory.
   virtual bool FileExists(const std::string& name) = 0;
+  // The lead bytes of the ANSI code page the system runs in.
+  virtual TLeadBytes AnsiLeadBytes() = 0;
   // Takes the start-up information this process was started with, for the child.
   virtual void TakeStartupInfo() = 0;
   // Starts the command line with the taken start-up information, inheriting
-  // the current directory and environment. Null when the start failed.
-  virtual TChildHandle StartChild(const std::string& commandLine) = 0;
+  // the current directory and the environment, to which the variables are
+  // added for this child only. Null when the start failed.
+  virtual TChildHandle StartChild(const std::string& commandLine,
+                                  const TChildVariables& variables) = 0;
   // Sleeps until the child ends or a message arrives for the GUI thread.
   virtual TWaitResult WaitForChildOrInput(TChildHandle child) = 0;
   // Dispatches every pending message without waiting for one.

@@ -6,11 +6,13 @@
 
 #include <windows.h>
 
+#include "search/system_library.h"
+
 // The function `name` of the system library `library`, or null when either is
 // missing. The library stays loaded for the life of the process.
 template <class TFunction>
 TFunction SystemFunction(const char* library, const char* name) {
-  HMODULE module = LoadLibraryExA(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+  HMODULE module = LoadSystemLibrary(library);
   if (module == nullptr) return nullptr;
   return reinterpret_cast<TFunction>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }

@@ -2,6 +2,7 @@
 
 #include "search/system_functions.h"
 
+#include <optional>
 #include <vector>
 
 bool Win32FileExists(const std::string& name) {
@@ -12,22 +13,66 @@ bool Win32FileExists(const std::string& name) {
   return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+namespace {
+
+// The whole value of an environment variable of this process; none when it is
+// not set (an empty value is a value).
+std::optional<std::string> Win32Variable(const std::string& name) {
+  std::string value;
+  SetLastError(ERROR_SUCCESS);
+  DWORD size = GetEnvironmentVariableA(name.c_str(), nullptr, 0);
+  // The value may change between the two calls; ask again until it fits.
+  while (size > 0) {
+    value.resize(size);
+    const DWORD got = GetEnvironmentVariableA(name.c_str(), value.data(), size);
+    if (got < size) {
+      value.resize(got);
+      return value;
+    }
+    size = got;
+  }
+  if (GetLastError() == ERROR_ENVVAR_NOT_FOUND) return std::nullopt;
+  return std::string();
+}
+
+}  // namespace
+
 TWin32SearchPlatform::TWin32SearchPlatform(HWND owner, TPump pump, TShowMessage showMessage)
     : Owner(owner), Pump(std::move(pump)), Message(std::move(showMessage)) {}
 
 bool TWin32SearchPlatform::FileExists(const std::string& name) { return Win32FileExists(name); }
 
+TLeadBytes TWin32SearchPlatform::AnsiLeadBytes() {
+  const UINT codePage = GetACP();
+  TLeadBytes lead;
+  for (unsigned byte = 0x80; byte <= 0xFF; ++byte) {
+    lead[byte] = IsDBCSLeadByteEx(codePage, static_cast<BYTE>(byte)) != FALSE;
+  }
+  return lead;
+}
+
 void TWin32SearchPlatform::TakeStartupInfo() { GetStartupInfoA(&StartupInfo); }
 
-TChildHandle TWin32SearchPlatform::StartChild(const std::string& commandLine) {
+TChildHandle TWin32SearchPlatform::StartChild(const std::string& commandLine,
+                                              const TChildVariables& variables) {
+  // The child copies the environment when it is made; this process's own is
+  // put back right after, so the variables reach no other child.
+  std::vector<std::optional<std::string>> previous;
+  for (const auto& [name, value] : variables) {
+    previous.push_back(Win32Variable(name));
+    SetEnvironmentVariableA(name.c_str(), value.c_str());
+  }
   // CreateProcessA may write into the command line, so it gets its own copy.
   std::vector<char> line(commandLine.begin(), commandLine.end());
   line.push_back('\0');
   PROCESS_INFORMATION process{};
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &StartupInfo, &process)) {
-    return nullptr;
+  const BOOL started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                      nullptr, &StartupInfo, &process);
+  for (std::size_t i = 0; i < variables.size(); ++i) {
+    SetEnvironmentVariableA(variables[i].first.c_str(),
+                            previous[i] ? previous[i]->c_str() : nullptr);
   }
+  if (!started) return nullptr;
   CloseHandle(process.hThread);  // only the process handle is waited on
   return process.hProcess;
 }
@@ -46,19 +91,7 @@ void TWin32SearchPlatform::PumpPendingMessages() { Pump(); }
 void TWin32SearchPlatform::CloseChild(TChildHandle child) { CloseHandle(child); }
 
 std::string TWin32SearchPlatform::ReadEnvironment(const std::string& name) {
-  std::string value;
-  DWORD size = GetEnvironmentVariableA(name.c_str(), nullptr, 0);
-  // The value may change between the two calls; ask again until it fits.
-  while (size > 0) {
-    value.resize(size);
-    const DWORD got = GetEnvironmentVariableA(name.c_str(), value.data(), size);
-    if (got < size) {
-      value.resize(got);
-      return value;
-    }
-    size = got;
-  }
-  return {};
+  return Win32Variable(name).value_or(std::string());
 }
 
 void TWin32SearchPlatform::OpenWithShell(const std::string& path) {

@@ -19,8 +19,10 @@ class TWin32SearchPlatform : public TSearchPlatform {
   TWin32SearchPlatform(HWND owner, TPump pump, TShowMessage showMessage);
 
   bool FileExists(const std::string& name) override;
+  TLeadBytes AnsiLeadBytes() override;
   void TakeStartupInfo() override;
-  TChildHandle StartChild(const std::string& commandLine) override;
+  TChildHandle StartChild(const std::string& commandLine,
+                          const TChildVariables& variables) override;
   TWaitResult WaitForChildOrInput(TChildHandle child) override;
   void PumpPendingMessages() override;
   void CloseChild(TChildHandle child) override;

@@ -4,12 +4,14 @@
 #include "about/splash_win.h"
 #include "docs/show_help.h"
 #include "docs/show_readme.h"
+#include "search/system_library.h"
 #include "ui/form1.h"
 #include "widgets/application.h"
 
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
+  RestrictLibrarySearchToSystemFolder();
   TApplication app;
   app.CreateForm<TForm1>();
   app.CreateForm<TForm2>();

@@ -2,11 +2,29 @@
 
 #include "zs_version.h"
 #include "zsfind/file_system.h"
+#include "zsfind/launcher_values.h"
 #include "zsfind/zsfind_app.h"
 
 #include <cstdlib>
 #include <iostream>
 #include <string_view>
+
+#if defined(_WIN32)
+#include <windows.h>
+
+namespace {
+
+// Libraries the system loads later on the tool's behalf come from the system
+// folder only, where the platform has SetDefaultDllDirectories.
+void RestrictLibrarySearchToSystemFolder() {
+  using TSetDefaultDllDirectories = BOOL(WINAPI*)(DWORD);
+  const auto setDefault = reinterpret_cast<TSetDefaultDllDirectories>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories")));
+  if (setDefault != nullptr) setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+}  // namespace
+#endif
 
 int main(int argc, char** argv) {
   if (argc == 2 && std::string_view(argv[1]) == "--version") {
@@ -14,11 +32,13 @@ int main(int argc, char** argv) {
     return 0;
   }
   TAppEnvironment environment;
-  environment.RawCommandLine = RawCommandLine();
-  if (const char* drive = std::getenv("HOMEDRIVE")) environment.HomeDrive = drive;
-#if !defined(_WIN32)
+#if defined(_WIN32)
+  RestrictLibrarySearchToSystemFolder();
+#else
   environment.Separator = '/';
 #endif
-  return RunZsfind(std::vector<std::string>(argv + 1, argv + argc), environment, std::cout,
+  environment.RawCommandLine = RawCommandLine();
+  if (const char* drive = std::getenv("HOMEDRIVE")) environment.HomeDrive = drive;
+  return RunZsfind(WithLauncherValues({argv + 1, argv + argc}, std::getenv), environment, std::cout,
                    std::cerr);
 }

@@ -104,6 +104,8 @@ const std::string_view kUsage =
     "  --append        結果を置き換えず、両方のファイルの末尾に追加する。\n"
     "  --script-args   以降の４引数を検索スクリプトの \"%~1\" \"%~2\" \"%~3\" \"%~4\" "
     "として受け取る。\n"
+    "  --env-args      最後に置く。検索語1、検索語2、データベースを環境変数 ZUNOSEEK_WORD1、\n"
+    "                  ZUNOSEEK_WORD2、ZUNOSEEK_DATABASE から受け取る（zunoseek が設定する）。\n"
     "  --help          この説明を表示する。\n"
     "  --version       バージョンを表示する（単独で指定）。\n"
     "\n"

@@ -2,7 +2,9 @@
 // records every call.
 
 #include "search/command_line.h"
+#include "search/safe_command_line.h"
 #include "search/search_launcher.h"
+#include "tests/search/cmd_model.h"
 
 #include <gtest/gtest.h>
 
@@ -23,14 +25,18 @@ class TRecordingPlatform : public TSearchPlatform {
   int InputBeforeEnd = 0;                // wake-ups for messages before the child ends
   std::function<void()> OnPump = [] {};  // what dispatching a message does
   int NextChild = 1;
+  TLeadBytes LeadBytes = cmdmodel::LeadBytes932();
+  TChildVariables Variables;  // those given with the last start
 
   bool FileExists(const std::string& name) override {
     Calls.push_back("exists " + name);
     return Files.count(name) != 0;
   }
+  TLeadBytes AnsiLeadBytes() override { return LeadBytes; }
   void TakeStartupInfo() override { Calls.push_back("startupinfo"); }
-  TChildHandle StartChild(const std::string& line) override {
+  TChildHandle StartChild(const std::string& line, const TChildVariables& variables) override {
     Calls.push_back("start " + line);
+    Variables = variables;
     if (StartFails) return nullptr;
     return reinterpret_cast<TChildHandle>(static_cast<intptr_t>(NextChild++));
   }
@@ -90,26 +96,112 @@ TEST(CommandLine, ResultPathIsTheDriveValueFollowedByTheSuffix) {
   EXPECT_EQ(ResultFilePath("D:\\", TSearchMode::Html), "D:\\\\temp\\out.htm");
 }
 
-TEST(CommandLine, CaretsGuardCmdOperatorsOutsideQuotesOnly) {
+// Every accepted request, read by the model of cmd with every variable name
+// defined: nothing expands, no operator acts, and the script's %~1, %~2 ...
+// are the typed fields' pieces.
+void ExpectReachesTheScriptAsTyped(const std::string& line, const TLeadBytes& lead,
+                                   const std::vector<std::string_view>& fields) {
+  const cmdmodel::TLaunch launch =
+      cmdmodel::LaunchThroughCmd(line, lead, cmdmodel::EveryNameDefined);
+  EXPECT_TRUE(launch.Parsed.Operators.empty()) << line;
+  EXPECT_EQ(launch.Parsed.Expansions, 0) << line;
+  EXPECT_FALSE(launch.Parsed.Unmodelled) << line;
+  std::vector<std::string> expected = {"zsearch.bat"};
+  for (std::string_view field : fields) {
+    for (std::string& piece : cmdmodel::ExpectedPieces(field)) expected.push_back(piece);
+  }
+  std::vector<std::string> received;
+  for (const std::string& argument : launch.Arguments) {
+    received.push_back(cmdmodel::WithoutQuotes(argument));
+  }
+  EXPECT_EQ(received, expected) << line;
+}
+
+TEST(SafeCommandLine, EveryFieldReachesTheScriptAsTypedOrIsRefused) {
+  const TLeadBytes sjis = cmdmodel::LeadBytes932();
+  const TLeadBytes singleByte;  // code page 1252, or 65001: every byte its own character
+  const std::string longWord(4081, 'w');
   struct TCase {
-    std::string_view in, out;
+    std::string w1, w2, db;
+    const TLeadBytes& lead;
+    std::string line;  // empty when refused
+    TRefusal refusal;
   };
   const TCase cases[] = {
-      {"zsearch.bat alpha beta data.txt", "zsearch.bat alpha beta data.txt"},
-      {"s a&echo x>pwned.txt b d", "s a^&echo x^>pwned.txt b d"},
-      {"s a|b c<d e^f", "s a^|b c^<d e^^f"},
-      {"s \"a&b\" c&d", "s \"a&b\" c^&d"},
-      {"s x\"&y x\"&y d", "s x\"&y x\"^&y d"},
-      {"s \"C:\\a b\\x.txt\"", "s \"C:\\a b\\x.txt\""},
-      {"s 100% 50%", "s 100% 50%"},
-      {"s \x95\x5C ^", "s \x95\x5C ^^"},
-      // Double-byte characters whose trail byte is '|' or '^' stay whole.
-      {"s ポ&タ|表", "s ポ^&タ^|表"},
-      {"s \x83\x7C\x83\x5E", "s \x83\x7C\x83\x5E"},
-      // A lone lead byte at the very end is copied as it is.
-      {"s a|\x83", "s a^|\x83"},
+      {"alpha", "alpha", "data.txt", sjis, "zsearch.bat alpha alpha data.txt", TRefusal::None},
+      {"a&echo x>pwned.txt", "b", "d", sjis, "zsearch.bat a^&echo x^>pwned.txt b d",
+       TRefusal::None},
+      {"a|b", "c<d", "(e)^f", sjis, "zsearch.bat a^|b c^<d ^(e^)^^f", TRefusal::None},
+      // One pair of quotes around a whole field: cmd takes what is inside as it is.
+      {"\"foo bar\"", "\"\"", "\"C:\\db dir\\x&y(1).txt\"", sjis,
+       "zsearch.bat \"foo bar\" \"\" \"C:\\db dir\\x&y(1).txt\"", TRefusal::None},
+      // Trail bytes | ^ \ (ポ タ 表 ソ 能) stay inside their character.
+      {"ポ&タ|表", "ソ^能", "番号順.txt", sjis, "zsearch.bat ポ^&タ^|表 ソ^^能 番号順.txt",
+       TRefusal::None},
+      {"\x83|", "\x83^", "d", singleByte, "zsearch.bat \x83^| \x83^^ d", TRefusal::None},
+      {"\x83", "x", "d", singleByte, "zsearch.bat \x83 x d", TRefusal::None},
+      // Blanks, tabs, commas, semicolons and equals signs split a field.
+      {"a,b;c=d\te", " ", "", sjis, "zsearch.bat a,b;c=d\te   ", TRefusal::None},
+      {longWord, longWord, "dd", sjis, "zsearch.bat " + longWord + " " + longWord + " dd",
+       TRefusal::None},
+      {"a\"&calc", "a\"&calc", "番号順.txt", sjis, "", TRefusal::Quote},
+      {"\"foo bar\"x&calc", "y", "d", sjis, "", TRefusal::Quote},
+      {"a", "b", "\"C:\\d.txt\"&calc", sjis, "", TRefusal::Quote},
+      {"\"", "b", "d", sjis, "", TRefusal::Quote},
+      {"%PATH%", "b", "d", sjis, "", TRefusal::Expansion},
+      {"a", "b", "\"C:\\100%\\d.txt\"", sjis, "", TRefusal::Expansion},
+      {"a", "b!", "d", sjis, "", TRefusal::Expansion},
+      {"a\rb", "b", "d", sjis, "", TRefusal::ControlCharacter},
+      {"a", "b\n&calc", "d", sjis, "", TRefusal::ControlCharacter},
+      {"a", "b", std::string("d\0&calc", 7), sjis, "", TRefusal::ControlCharacter},
+      {"a", "\x1A", "d", singleByte, "", TRefusal::ControlCharacter},
+      {"a\x83", "b", "d", sjis, "", TRefusal::BrokenCharacter},
+      {"\x83 &calc", "b", "d", sjis, "", TRefusal::BrokenCharacter},
+      {"a", "b", "\"C:\\\x83\"", sjis, "", TRefusal::BrokenCharacter},
+      // What cmd receives counts, carets included.
+      {longWord, longWord, "ddd", sjis, "", TRefusal::TooLong},
+      {std::string(2041, '&'), std::string(2041, '&'), "d", sjis, "", TRefusal::TooLong},
   };
-  for (const auto& c : cases) EXPECT_EQ(EscapeForCmd(c.in), c.out) << c.in;
+  for (const TCase& c : cases) {
+    const TSafeCommandLine got = SafeCommandLine("zsearch.bat", c.w1, c.w2, c.db, c.lead);
+    EXPECT_EQ(got.Refusal, c.refusal) << c.w1.substr(0, 20) << " " << c.db;
+    EXPECT_EQ(got.Line, c.line);
+    if (got.Refusal == TRefusal::None)
+      ExpectReachesTheScriptAsTyped(got.Line, c.lead, {c.w1, c.w2, c.db});
+  }
+  // The long accepted line is cmd's limit exactly; one byte more is refused.
+  const std::string longest = "zsearch.bat " + longWord + " " + longWord + " dd";
+  EXPECT_EQ(kCmdLinePrefix.size() + longest.size() + kCmdLineSuffix.size(), kCmdLineLimit);
+}
+
+// The model is a fair judge: it finds what the earlier launcher let through
+// (the caret pass by code page 932 always, and % passed as typed).
+TEST(CmdModel, FindsWhatRunsOrChanges) {
+  const TLeadBytes sjis = cmdmodel::LeadBytes932();
+  const auto pathValue = [](std::string_view name) -> std::optional<std::string> {
+    if (name == "PATH") return "C:\\a&b";
+    return std::nullopt;
+  };
+  const cmdmodel::TLaunch percent =
+      cmdmodel::LaunchThroughCmd("zsearch.bat %PATH% %^X% 50% d", sjis, pathValue);
+  EXPECT_EQ(percent.Parsed.Expansions, 1);
+  EXPECT_EQ(percent.Parsed.Operators, std::vector<std::string>{"&"});
+  EXPECT_EQ(percent.Parsed.Text, "zsearch.bat C:\\a&b %X% 50% d");
+
+  // ポ's trail byte is | under code page 1252.
+  EXPECT_EQ(
+      cmdmodel::LaunchThroughCmd("zsearch.bat \x83| d", TLeadBytes(), pathValue).Parsed.Operators,
+      std::vector<std::string>{"|"});
+
+  // a"&calc passed twice: one argument a"&calc a"&calc for cmd, which the
+  // script's own line "%~1" then opens.
+  const cmdmodel::TLaunch quote =
+      cmdmodel::LaunchThroughCmd("zsearch.bat a\"&calc a\"^&calc d", sjis, pathValue);
+  EXPECT_TRUE(quote.Parsed.Operators.empty());
+  EXPECT_EQ(quote.Arguments, (std::vector<std::string>{"zsearch.bat", "a\"&calc a\"&calc", "d"}));
+  const cmdmodel::TScriptRun script = cmdmodel::RunScript(
+      "@echo off\r\nfind \"%~1\" \"%~2\"\r\n", quote.Arguments, {}, cmdmodel::kScriptFolder, sjis);
+  EXPECT_EQ(script.Operators, std::vector<std::string>{"&"});
 }
 
 TEST(LaunchSearch, NoWordShowsTheMessageBeforeAnythingElse) {
@@ -176,11 +268,46 @@ TEST(LaunchSearch, SecondWordAloneIsSearchedInBothPositions) {
   EXPECT_EQ(platform.Calls.back(), "open C:\\temp\\out.txt");
 }
 
-TEST(LaunchSearch, HostileWordsReachTheChildEscaped) {
+TEST(LaunchSearch, HostileWordsReachTheChildEscapedAndAsTypedInItsEnvironment) {
   TRecordingPlatform platform;
-  LaunchSearch(Request("a&echo x>pwned.txt", ""), platform);
+  LaunchSearch(Request("a&echo x>pwned.txt", "", TWriteMode::Overwrite, "\"C:\\a b\\d.txt\""),
+               platform);
   EXPECT_EQ(platform.Calls.at(2),
-            "start zsearch.bat a^&echo x^>pwned.txt a^&echo x^>pwned.txt data.txt");
+            "start zsearch.bat a^&echo x^>pwned.txt a^&echo x^>pwned.txt \"C:\\a b\\d.txt\"");
+  const TChildVariables expected = {{"ZUNOSEEK_WORD1", "a&echo x>pwned.txt"},
+                                    {"ZUNOSEEK_WORD2", "a&echo x>pwned.txt"},
+                                    {"ZUNOSEEK_DATABASE", "\"C:\\a b\\d.txt\""}};
+  EXPECT_EQ(platform.Variables, expected);
+}
+
+TEST(LaunchSearch, RefusedRequestsShowWhyAfterTheScriptTestAndStartNothing) {
+  struct TCase {
+    TSearchRequest request;
+    std::string message;
+  };
+  const TCase cases[] = {
+      {Request("a\"&calc", ""),
+       "検索語とデータベース名には、全体を囲む一組のほかに二重引用符（\"）を使えません．"},
+      {Request("", "%PATH%"),
+       "検索語とデータベース名には半角の % と ! を使えません（全角の ％ と ！ は使えます）．"},
+      {Request("a", "b", TWriteMode::Append, "d\r\n"),
+       "検索語とデータベース名に改行などの制御文字が入っています．"},
+      {Request("a\x83", "b"), "検索語とデータベース名に不完全な２バイト文字が入っています．"},
+      {Request(std::string(5000, 'x'), ""),
+       "検索語とデータベース名が長すぎて、検索スクリプトに渡せません．"},
+  };
+  for (const TCase& c : cases) {
+    TRecordingPlatform platform;
+    LaunchSearch(c.request, platform);
+    const std::string script(ScriptName(c.request.WriteMode));
+    EXPECT_EQ(platform.Calls,
+              (std::vector<std::string>{"exists " + script, "message " + c.message}));
+  }
+  // The script test comes first: without a script, not even the refusal is shown.
+  TRecordingPlatform platform;
+  platform.Files.clear();
+  LaunchSearch(Request("a\"&calc", ""), platform);
+  EXPECT_EQ(platform.Calls, std::vector<std::string>{"exists zsearch.bat"});
 }
 
 TEST(LaunchSearch, FailedStartSkipsTheWaitButStillOpensAnEarlierResult) {

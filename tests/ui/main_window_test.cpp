@@ -301,6 +301,22 @@ TEST_F(MainWindowTest, ToolCommandOpensZunodataOrSaysItIsMissing) {
   EXPECT_EQ(Boxes.Dialogs().size(), 1u);
 }
 
+TEST_F(MainWindowTest, RefusedSearchSaysWhyInThePlainBoxAndRunsNothing) {
+  testsupport::WriteFileBytes("zsearch.bat", "@echo off\r\n>>args.txt echo %*\r\n");
+  Fill("a\"&echo>pwned.txt", "");
+  ChooseMenu("N6");
+  ASSERT_EQ(Boxes.Dialogs().size(), 1u);
+  const auto& box = Boxes.Dialogs()[0];
+  EXPECT_EQ(box.Text,
+            "検索語とデータベース名には、全体を囲む一組のほかに二重引用符（\"）を使えません．");
+  EXPECT_EQ(box.Title, ApplicationTitle(ModulePath()));
+  EXPECT_EQ(box.Icon, nullptr);
+  EXPECT_EQ(box.Owner, Form->Handle());
+  EXPECT_FALSE(box.OwnerEnabled);
+  EXPECT_TRUE(testsupport::ReadLines("args.txt").empty());
+  EXPECT_TRUE(testsupport::ReadLines("pwned.txt").empty());
+}
+
 TEST_F(MainWindowTest, HomePageCommandOpensTheAddress) {
   const std::string log = Work.Path() + "opens.log";
   testsupport::RecordUrlOpens("http", log);

@@ -1,15 +1,22 @@
 // The shipped scripts as files: CR LF everywhere, no double-byte character
 // whose trail byte cmd could read as ^ or | in another code page, every
 // argument passed quoted, and the append script the same as the other but
-// for its --append.
+// for its --append. Then run by the model of cmd, as zunoseek starts them and
+// as a user would by hand.
 
+#include "search/safe_command_line.h"
+#include "tests/search/cmd_model.h"
+#include "zsfind/launcher_values.h"
+#include "zsfind/options.h"
 #include "zsfind/sjis.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <regex>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -53,6 +60,75 @@ TEST(DistScripts, AppendScriptDiffersOnlyInItsFlag) {
   EXPECT_EQ(lines(overwrite), lines(append));
   EXPECT_EQ(overwrite.find("--append"), std::string::npos);
   EXPECT_NE(append.find("--append "), std::string::npos);
+}
+
+// Started by zunoseek, no line the scripts run holds typed text, and zsfind
+// takes the words and the database name from its environment as typed.
+// Started by hand with the same arguments, the arguments reach zsfind's
+// --script-args whole. No operator acts in either run.
+TEST(DistScripts, NoTypedTextBecomesACommand) {
+  const TLeadBytes sjis = cmdmodel::LeadBytes932();
+  struct TCase {
+    std::string w1, w2, db;
+  };
+  const TCase cases[] = {
+      {"alpha", "beta", "data.txt"},
+      // Operators, and a quoted path from the file dialog holding them.
+      {"A&B", "<Co>", "\"C:\\db dir\\x&y(1).txt\""},
+      {"^|", "(x)", "番号順.txt"},
+      // Trail bytes 0x5C.
+      {"表", "ソ連", "\"C:\\文献\\表題.txt\""},
+      // A quoted word, a split one, no database.
+      {"\"foo bar\"", "a,b c", ""},
+  };
+  const auto words = [](const std::string& line) {
+    std::vector<std::string> argv;
+    std::istringstream in(line);
+    for (std::string word; in >> word;) argv.push_back(cmdmodel::WithoutQuotes(word));
+    return std::vector<std::string>(argv.begin() + 1, argv.end());
+  };
+  for (const char* name : {"zsearch.bat", "zsearcha.bat"}) {
+    const std::string script = ReadScript(name);
+    const std::string append = std::string(name) == "zsearcha.bat" ? " --append" : "";
+    for (const TCase& c : cases) {
+      const TSafeCommandLine line = SafeCommandLine(name, c.w1, c.w2, c.db, sjis);
+      ASSERT_EQ(line.Refusal, TRefusal::None) << c.w1;
+      const std::vector<std::string> args =
+          cmdmodel::LaunchThroughCmd(line.Line, sjis, cmdmodel::EveryNameDefined).Arguments;
+
+      const std::map<std::string, std::string> environment = {{"HOMEDRIVE", "C:"},
+                                                              {"ZUNOSEEK_WORD1", c.w1},
+                                                              {"ZUNOSEEK_WORD2", c.w2},
+                                                              {"ZUNOSEEK_DATABASE", c.db}};
+      const cmdmodel::TScriptRun started =
+          cmdmodel::RunScript(script, args, environment, cmdmodel::kScriptFolder, sjis);
+      EXPECT_TRUE(started.Operators.empty()) << name << " " << c.w1;
+      EXPECT_FALSE(started.Unmodelled) << name;
+      ASSERT_EQ(started.Commands.size(), 1u) << name;
+      EXPECT_EQ(started.Commands[0], "\"C:\\zunoseek\\zsfind.exe\" --mode \"fold\"" + append +
+                                         " --text-out \"C:\\temp\\out.txt\" --html-out "
+                                         "\"C:\\temp\\out.htm\" --env-args");
+      const TOptions options =
+          ParseOptions(WithLauncherValues(words(started.Commands[0]), [&](const char* variable) {
+            const auto found = environment.find(variable);
+            return found == environment.end() ? nullptr : found->second.c_str();
+          }));
+      EXPECT_EQ(options.Operands, (std::vector<std::string>{cmdmodel::WithoutQuotes(c.w1),
+                                                            cmdmodel::WithoutQuotes(c.w2),
+                                                            cmdmodel::WithoutQuotes(c.db)}));
+
+      const cmdmodel::TScriptRun byHand =
+          cmdmodel::RunScript(script, args, {{"HOMEDRIVE", "C:"}}, cmdmodel::kScriptFolder, sjis);
+      EXPECT_TRUE(byHand.Operators.empty()) << name << " " << c.w1;
+      EXPECT_FALSE(byHand.Unmodelled) << name;
+      ASSERT_EQ(byHand.Commands.size(), 1u) << name;
+      std::vector<std::string> expected;
+      for (std::size_t i = 1; i <= 4; ++i) {
+        expected.push_back(i < args.size() ? cmdmodel::WithoutQuotes(args[i]) : "");
+      }
+      EXPECT_EQ(ParseScriptArgs(byHand.Commands[0]), expected) << byHand.Commands[0];
+    }
+  }
 }
 
 }  // namespace

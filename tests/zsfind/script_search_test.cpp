@@ -112,18 +112,26 @@ TEST_F(ScriptSearch, QuotedJapanesePathFromTheFileDialog) {
   EXPECT_NE(Text().find("該当：1 件"), std::string::npos);
 }
 
-TEST_F(ScriptSearch, InputTheScriptCannotTakeIsReported) {
-  struct TCase {
-    std::string Word1, Word2;
-  };
-  // A blank splits a word into two arguments; a double quote breaks cmd's quoting.
-  const std::vector<TCase> cases = {{"foo bar", "baz"}, {"a\"b", "c"}, {"a\"&b", "c"}};
-  for (const TCase& c : cases) {
-    WriteFileBytes(TextResult, "stale");
-    Search(c.Word1, c.Word2);
-    EXPECT_EQ(Text().find("stale"), std::string::npos) << c.Word1;
-    EXPECT_NE(Text().find(std::string(zsmsg::kProblem)), std::string::npos) << c.Word1 << Text();
+TEST_F(ScriptSearch, WordsComeWholeThroughTheEnvironment) {
+  // A blank, comma or semicolon would split an argument; zsfind takes the
+  // words from the variables the launcher set, whole.
+  Search("foo bar", "ソ連経済と");
+  EXPECT_NE(Text().find("検索語：「foo bar」「ソ連経済と」"), std::string::npos) << Text();
+  EXPECT_NE(Text().find("該当：1 件"), std::string::npos);
+  Search("A&B <Co>", "^| 100");
+  EXPECT_NE(Text().find("該当：1 件"), std::string::npos) << Text();
+}
+
+TEST_F(ScriptSearch, RefusedWordsRunNothingAndLeaveTheResultAlone) {
+  CreateDirectoryA(Drive.c_str(), nullptr);
+  CreateDirectoryA((Drive + "\\temp").c_str(), nullptr);
+  WriteFileBytes(TextResult, "stale");
+  for (const char* word : {"a\"b", "a\"&b", "100%"}) {
+    Search(word, "c");
+    EXPECT_EQ(Text(), "stale") << word;
   }
+  EXPECT_EQ(Platform.Messages.size(), 3u);
+  EXPECT_TRUE(Platform.Opened.empty());
 }
 
 TEST_F(ScriptSearch, AppendTwiceInARow) {

@@ -1,0 +1,25 @@
+#include "search/system_library.h"
+
+#include <string>
+
+const TLibraryCalls kWin32LibraryCalls = {LoadLibraryExA, GetSystemDirectoryA, GetLastError};
+
+HMODULE LoadSystemLibrary(const char* name, const TLibraryCalls& calls) {
+  if (HMODULE module = calls.LoadLibraryEx(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+    return module;
+  }
+  if (calls.GetLastError() != ERROR_INVALID_PARAMETER) return nullptr;
+  char folder[MAX_PATH];
+  const UINT length = calls.GetSystemDirectory(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return nullptr;
+  const std::string path = std::string(folder, length) + "\\" + name;
+  // The library's own imports are then looked for beside it first.
+  return calls.LoadLibraryEx(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+}
+
+void RestrictLibrarySearchToSystemFolder() {
+  using TSetDefaultDllDirectories = BOOL(WINAPI*)(DWORD);
+  const auto setDefault = reinterpret_cast<TSetDefaultDllDirectories>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories")));
+  if (setDefault != nullptr) setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
