@@ -21,12 +21,15 @@ class TScanner {
       : Matcher(matcher), Sink(sink), Limits(limits) {}
 
   TScanOutcome Run(TReadFile& file) {
+#if !defined(_WIN32)
     const auto size = file.Size();
     if (Limits.Map && size && *size > 0 && RunMapped(file, *size)) return Outcome;
+#endif
     return RunRead(file);
   }
 
  private:
+#if !defined(_WIN32)
   // False when the file cannot be mapped at all; it is then read instead.
   bool RunMapped(TReadFile& file, std::uint64_t size) {
     std::uint64_t pos = 0;  // where the next unsearched record starts
@@ -43,17 +46,17 @@ class TScanner {
       const unsigned char* begin = data + (pos - base);
       const unsigned char* end = data + length;
       TuneOnce(begin, end);
-      if (base + length == size) {
-        Search(begin, end);
-        return true;
-      }
-      const unsigned char* last = FindLastNewline(begin, end);
+      const unsigned char* last = base + length == size ? end - 1 : FindLastNewline(begin, end);
       if (!last) {
         ++Outcome.LongRecords;
         pos = NextLineStart(file, view, base + length, size);
         continue;
       }
       Search(begin, last + 1);
+      if (view.Failed()) {
+        Outcome.ReadFailed = true;
+        return true;
+      }
       pos = base + static_cast<std::uint64_t>(last + 1 - data);
     }
     return true;
@@ -77,13 +80,20 @@ class TScanner {
         return size;
       }
       const std::size_t skip = static_cast<std::size_t>(from - base);
-      if (const void* nl = std::memchr(data + skip, '\n', length - skip)) {
+      const void* nl = std::memchr(data + skip, '\n', length - skip);
+      if (view.Failed()) {
+        Outcome.ReadFailed = true;
+        return size;
+      }
+      if (nl) {
         return base + static_cast<std::uint64_t>(static_cast<const unsigned char*>(nl) - data) + 1;
       }
       from = base + length;
     }
     return size;
   }
+
+#endif
 
   void TuneOnce(const unsigned char* begin, const unsigned char* end) {
     if (Tuned) return;

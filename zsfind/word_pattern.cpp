@@ -3,10 +3,26 @@
 #include "zsfind/char_fold.h"
 #include "zsfind/sjis.h"
 
+#include <cstring>
+
 namespace {
 
 const unsigned char* Unsigned(std::string_view s) {
   return reinterpret_cast<const unsigned char*>(s.data());
+}
+
+// The Knuth-Morris-Pratt table of a sequence: for each prefix, the length of
+// its longest proper prefix that is also its suffix.
+template <typename TSequence>
+std::vector<std::size_t> BordersOf(const TSequence& s) {
+  std::vector<std::size_t> borders(s.size(), 0);
+  std::size_t k = 0;
+  for (std::size_t i = 1; i < s.size(); ++i) {
+    while (k > 0 && s[i] != s[k]) k = borders[k - 1];
+    if (s[i] == s[k]) ++k;
+    borders[i] = k;
+  }
+  return borders;
 }
 
 }  // namespace
@@ -17,13 +33,30 @@ bool IsUsableWord(std::string_view word) {
 }
 
 TWordPattern::TWordPattern(std::string_view word, TCompare compare) : Word(word), Mode(compare) {
-  const unsigned char* p = Unsigned(word);
-  const unsigned char* end = p + word.size();
-  while (p < end) {
+  const unsigned char* begin = Unsigned(word);
+  const unsigned char* end = begin + word.size();
+  for (const unsigned char* p = begin; p < end;) {
     const TFoldedChar c = ReadFolded(p, end);
     Folded.push_back(c.Code);
+    const auto at = static_cast<std::size_t>(p - begin);
     p += c.Length;
+    if (compare == TCompare::Folded && EncodingsOf(c.Code).size() > 1) {
+      Literal = false;
+    } else if (!Runs.empty() && Runs.back().End == at) {
+      Runs.back().End += c.Length;
+    } else {
+      Runs.push_back({at, at + c.Length});
+    }
   }
+  Borders = Literal ? BordersOf(Word) : BordersOf(Folded);
+}
+
+std::vector<std::string_view> TWordPattern::LiteralRuns() const {
+  std::vector<std::string_view> runs;
+  for (const THit& run : Runs) {
+    runs.push_back(std::string_view(Word).substr(run.Begin, run.End - run.Begin));
+  }
+  return runs;
 }
 
 bool TWordPattern::SameAs(const TWordPattern& other) const {
@@ -46,43 +79,76 @@ void TWordPattern::CollectHits(std::string_view record, std::vector<THit>& hits)
   });
 }
 
+void TWordPattern::MarkHits(std::string_view record, THitMask& mask) const {
+  mask.NextWord();
+  Scan(record, [&](std::size_t begin, std::size_t end) {
+    mask.Mark(begin, end);
+    return true;
+  });
+}
+
 template <typename TOnHit>
 void TWordPattern::Scan(std::string_view record, TOnHit onHit) const {
-  if (Mode == TCompare::Exact) {
-    ScanExact(record, onHit);
+  if (Literal) {
+    ScanBytes(record, onHit);
   } else {
     ScanFolded(record, onHit);
   }
 }
 
+// Knuth-Morris-Pratt over the bytes, skipping with memchr while nothing is
+// matched. The bytes may match from the trail byte of a double-byte character
+// (a 0x5C in 表); only a match that starts on a boundary is an occurrence.
 template <typename TOnHit>
-void TWordPattern::ScanExact(std::string_view record, TOnHit onHit) const {
+void TWordPattern::ScanBytes(std::string_view record, TOnHit onHit) const {
   const unsigned char* begin = Unsigned(record);
-  TBoundaryCursor cursor(begin, begin + record.size());
-  for (std::size_t at = record.find(Word); at != std::string_view::npos;
-       at = record.find(Word, at + 1)) {
-    // The bytes may start on the trail byte of a double-byte character (a
-    // 0x5C in 表); only a match on a boundary is an occurrence.
-    if (cursor.IsBoundary(begin + at) && !onHit(at, at + Word.size())) return;
+  const unsigned char* end = begin + record.size();
+  const unsigned char* word = Unsigned(Word);
+  const std::size_t length = Word.size();
+  TBoundaryCursor cursor(begin);
+  std::size_t matched = 0;
+  for (const unsigned char* p = begin; p < end; ++p) {
+    if (matched == 0) {
+      p = static_cast<const unsigned char*>(
+          std::memchr(p, word[0], static_cast<std::size_t>(end - p)));
+      if (!p) return;
+    }
+    while (matched > 0 && *p != word[matched]) matched = Borders[matched - 1];
+    if (*p == word[matched]) ++matched;
+    if (matched < length) continue;
+    const unsigned char* start = p + 1 - length;
+    if (cursor.IsBoundary(start) &&
+        !onHit(static_cast<std::size_t>(start - begin), static_cast<std::size_t>(p + 1 - begin))) {
+      return;
+    }
+    matched = Borders[length - 1];
   }
 }
 
+// Knuth-Morris-Pratt over the folded characters. Where an occurrence begins
+// is found only when one ends: a second reader follows behind, never moving
+// back, so the record is read at most twice.
 template <typename TOnHit>
 void TWordPattern::ScanFolded(std::string_view record, TOnHit onHit) const {
   const unsigned char* begin = Unsigned(record);
   const unsigned char* end = begin + record.size();
-  for (const unsigned char* p = begin; p < end;) {
-    const TFoldedChar first = ReadFolded(p, end);
-    if (first.Code == Folded[0]) {
-      const unsigned char* q = p + first.Length;
-      std::size_t k = 1;
-      for (; k < Folded.size() && q < end; ++k) {
-        const TFoldedChar next = ReadFolded(q, end);
-        if (next.Code != Folded[k]) break;
-        q += next.Length;
-      }
-      if (k == Folded.size() && !onHit(p - begin, q - begin)) return;
+  const std::size_t length = Folded.size();
+  const unsigned char* behind = begin;
+  std::size_t behindIndex = 0;
+  std::size_t matched = 0;
+  std::size_t index = 0;  // of the character at p
+  for (const unsigned char* p = begin; p < end; ++index) {
+    const TFoldedChar c = ReadFolded(p, end);
+    p += c.Length;
+    while (matched > 0 && c.Code != Folded[matched]) matched = Borders[matched - 1];
+    if (c.Code == Folded[matched]) ++matched;
+    if (matched < length) continue;
+    for (; behindIndex + length < index + 1; ++behindIndex) {
+      behind += ReadFolded(behind, end).Length;
     }
-    p += first.Length;
+    if (!onHit(static_cast<std::size_t>(behind - begin), static_cast<std::size_t>(p - begin))) {
+      return;
+    }
+    matched = Borders[length - 1];
   }
 }
