@@ -36,9 +36,8 @@ class TReadFile {
 // A read-only view of part of a file, mapped rather than copied: reading a
 // large database this way saves the copy out of the system's file cache. A
 // page that cannot be read (the file cut short under the view, an I/O error)
-// reads as zeros and marks the view failed, instead of ending the process
-// with SIGBUS; one view at a time is guarded. The view is released when the
-// object goes.
+// reads as zeros and is recorded, instead of ending the process with SIGBUS.
+// The view is released when the object goes.
 class TFileView {
  public:
   // Offsets of views must be multiples of this (the coarsest of the systems').
@@ -51,14 +50,17 @@ class TFileView {
 
   // Null when the file cannot be mapped (the caller then reads it instead).
   const unsigned char* Map(TReadFile& file, std::uint64_t offset, std::size_t size);
-  // True when a page of the current view could not be read.
-  bool Failed() const;
+
+  // Whether a page of any view could not be read since ClearFailures.
+  static bool AnyFailed();
+  static void ClearFailures();
 
  private:
   void Release();
 
   void* Address = nullptr;
   std::size_t Size = 0;
+  int Slot = -1;  // of the guarded ranges
 };
 #endif
 

@@ -16,22 +16,31 @@ namespace {
 
 int Fd(std::intptr_t handle) { return static_cast<int>(handle); }
 
-// The view the bus-error handler guards ([GuardBegin, GuardEnd)), and whether
-// a page of it had to be replaced.
-std::atomic<std::uintptr_t> GuardBegin{0};
-std::atomic<std::uintptr_t> GuardEnd{0};
-volatile std::sig_atomic_t GuardFailed = 0;
+// The views the bus-error handler guards: [GuardBegin, GuardEnd) per slot (a
+// zero begin marks a free slot), and whether a page of one had to be replaced.
+constexpr int kGuardSlots = 8;
+std::atomic<std::uintptr_t> GuardBegin[kGuardSlots];
+std::atomic<std::uintptr_t> GuardEnd[kGuardSlots];
+std::atomic<bool> GuardFailed{false};
 std::uintptr_t PageSize = 4096;
 struct sigaction PreviousBusAction {};
 
+bool IsGuarded(std::uintptr_t at) {
+  for (int i = 0; i < kGuardSlots; ++i) {
+    const std::uintptr_t begin = GuardBegin[i].load();
+    if (begin != 0 && at >= begin && at < GuardEnd[i].load()) return true;
+  }
+  return false;
+}
+
 void OnBusError(int signal, siginfo_t* info, void*) {
   const auto at = reinterpret_cast<std::uintptr_t>(info->si_addr);
-  if (at >= GuardBegin.load() && at < GuardEnd.load()) {
+  if (IsGuarded(at)) {
     void* zeros = mmap(reinterpret_cast<void*>(at - at % PageSize), PageSize, PROT_READ,
                        MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0);
     if (zeros != MAP_FAILED) {
       // The faulting read is tried again and now finds zeros.
-      GuardFailed = 1;
+      GuardFailed = true;
       return;
     }
   }
@@ -90,8 +99,8 @@ TFileView::~TFileView() { Release(); }
 
 void TFileView::Release() {
   if (!Address) return;
-  GuardEnd = 0;
-  GuardBegin = 0;
+  GuardBegin[Slot] = 0;
+  GuardEnd[Slot] = 0;
   munmap(Address, Size);
   Address = nullptr;
 }
@@ -103,15 +112,25 @@ const unsigned char* TFileView::Map(TReadFile& file, std::uint64_t offset, std::
   void* view = mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, Fd(file.Handle),
                     static_cast<off_t>(offset));
   if (view == MAP_FAILED) return nullptr;
+  const auto begin = reinterpret_cast<std::uintptr_t>(view);
+  // A free slot is claimed by its begin; its end (zero while free) follows.
+  for (Slot = 0; Slot < kGuardSlots; ++Slot) {
+    std::uintptr_t free = 0;
+    if (GuardBegin[Slot].compare_exchange_strong(free, begin)) break;
+  }
+  if (Slot == kGuardSlots) {
+    munmap(view, size);
+    return nullptr;
+  }
+  GuardEnd[Slot] = begin + size;
   Address = view;
   Size = size;
-  GuardFailed = 0;
-  GuardBegin = reinterpret_cast<std::uintptr_t>(view);
-  GuardEnd = reinterpret_cast<std::uintptr_t>(view) + size;
   return static_cast<const unsigned char*>(view);
 }
 
-bool TFileView::Failed() const { return GuardFailed != 0; }
+bool TFileView::AnyFailed() { return GuardFailed; }
+
+void TFileView::ClearFailures() { GuardFailed = false; }
 
 TWriteFile::~TWriteFile() {
   if (Handle >= 0) close(Fd(Handle));

@@ -58,8 +58,9 @@ void TRecordMatcher::Tune(std::string_view sample) {
   std::vector<std::size_t> counts(256, 0);
   for (const char c : sample) ++counts[static_cast<unsigned char>(c)];
   Candidates.clear();
-  for (const TWordPattern& word : Patterns) {
-    for (const std::string_view run : word.LiteralRuns()) AddLiteralAnchors(run, counts);
+  for (std::size_t i = 0; i < Patterns.size(); ++i) {
+    const TWordPattern& word = Patterns[i];
+    for (const std::string_view run : word.LiteralRuns()) AddLiteralAnchors(run, i, counts);
     if (word.Compare() == TCompare::Exact) continue;
     for (const std::uint16_t code : word.FoldedCodes()) {
       if (EncodingsOf(code).size() > 1) AddCharAnchor(code);
@@ -80,9 +81,10 @@ void TRecordMatcher::Tune(std::string_view sample) {
 
 // The run's first kMaxForm bytes: each of its rarest bytes alone, and each
 // pair of them.
-void TRecordMatcher::AddLiteralAnchors(std::string_view run,
+void TRecordMatcher::AddLiteralAnchors(std::string_view run, std::size_t word,
                                        const std::vector<std::size_t>& counts) {
   const std::string form(run.substr(0, kMaxForm));
+  const std::size_t proves = form.size() == Patterns[word].Bytes().size() ? word : kNone;
   const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(form[i]); };
   std::vector<std::size_t> order(form.size());
   for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
@@ -91,11 +93,12 @@ void TRecordMatcher::AddLiteralAnchors(std::string_view run,
   });
   order.resize(std::min(order.size(), kRarest));
   for (std::size_t a = 0; a < order.size(); ++a) {
-    Candidates.push_back({{{byteAt(order[a]), 0, byteAt(order[a])}}, {form}, order[a]});
+    Candidates.push_back({{{byteAt(order[a]), 0, byteAt(order[a])}}, {form}, order[a], proves});
     for (std::size_t b = a + 1; b < order.size(); ++b) {
       const std::size_t first = std::min(order[a], order[b]);
       const std::size_t second = std::max(order[a], order[b]);
-      Candidates.push_back({{{byteAt(first), second - first, byteAt(second)}}, {form}, first});
+      Candidates.push_back(
+          {{{byteAt(first), second - first, byteAt(second)}}, {form}, first, proves});
     }
   }
 }
@@ -140,10 +143,11 @@ const unsigned char* TRecordMatcher::FormStart(const TAnchor& anchor, const unsi
   return nullptr;
 }
 
-bool TRecordMatcher::RecordMatches(std::string_view record) const {
-  // The last word first: the anchor more often comes from the first.
-  return std::all_of(Patterns.rbegin(), Patterns.rend(),
-                     [&](const TWordPattern& w) { return w.OccursIn(record); });
+bool TRecordMatcher::RecordMatches(std::string_view record, std::size_t proven) const {
+  for (std::size_t i = 0; i < Patterns.size(); ++i) {
+    if (i != proven && !Patterns[i].OccursIn(record)) return false;
+  }
+  return true;
 }
 
 void TRecordMatcher::MarkHits(std::string_view record, THitMask& mask) const {

@@ -22,7 +22,6 @@ class TRecordMatcher {
   // Chooses the anchor that stops least often in a sample of the text.
   void Tune(std::string_view sample);
 
-  bool RecordMatches(std::string_view record) const;
   // Marks every occurrence of every word (the mask is reset for the record).
   void MarkHits(std::string_view record, THitMask& mask) const;
 
@@ -42,8 +41,14 @@ class TRecordMatcher {
     std::vector<TBytePair> Pairs;
     std::vector<std::string> Forms;
     std::size_t Offset = 0;
+    // The word a form is the whole of, whose occurrence a form found on a
+    // boundary proves (kNone when none is).
+    std::size_t Proves = kNone;
   };
-  void AddLiteralAnchors(std::string_view run, const std::vector<std::size_t>& counts);
+  static constexpr std::size_t kNone = ~std::size_t{0};
+  bool RecordMatches(std::string_view record, std::size_t proven) const;
+  void AddLiteralAnchors(std::string_view run, std::size_t word,
+                         const std::vector<std::size_t>& counts);
   void AddCharAnchor(std::uint16_t code);
   static double Cost(const TAnchor& anchor, std::string_view sample, double limit);
   // Where a form that the scanner stopped on (at hit) begins, or null.
@@ -75,7 +80,7 @@ void TRecordMatcher::ForEachMatch(const unsigned char* begin, const unsigned cha
       continue;
     }
     const std::string_view record = RecordAround(pos, end, start, &pos);
-    if (RecordMatches(record)) onMatch(record);
+    if (RecordMatches(record, Anchor.Proves)) onMatch(record);
     from = pos;
     cursor = TBoundaryCursor(pos);
   }

@@ -49,6 +49,12 @@ TWordPattern::TWordPattern(std::string_view word, TCompare compare) : Word(word)
     }
   }
   Borders = Literal ? BordersOf(Word) : BordersOf(Folded);
+  if (Literal) return;
+  std::vector<TBytePair> pairs;
+  for (const TEncoding& e : EncodingsOf(Folded[0])) {
+    pairs.push_back({e.Bytes[0], static_cast<std::size_t>(e.Length - 1), e.Bytes[e.Length - 1]});
+  }
+  FirstChar.emplace(std::move(pairs));
 }
 
 std::vector<std::string_view> TWordPattern::LiteralRuns() const {
@@ -64,6 +70,7 @@ bool TWordPattern::SameAs(const TWordPattern& other) const {
 }
 
 bool TWordPattern::OccursIn(std::string_view record) const {
+  if (!Literal) return OccursFolded(record);
   bool found = false;
   Scan(record, [&](std::size_t, std::size_t) {
     found = true;
@@ -151,4 +158,34 @@ void TWordPattern::ScanFolded(std::string_view record, TOnHit onHit) const {
     }
     matched = Borders[length - 1];
   }
+}
+
+// As ScanFolded, but where nothing is matched the search jumps to the next
+// encoding of the first character that begins a character: a position after
+// which the folded reading may start again. (A byte begins a folded character
+// when it begins a character, unless it is the mark that the half-width kana
+// before it takes into one character.)
+bool TWordPattern::OccursFolded(std::string_view record) const {
+  const unsigned char* begin = Unsigned(record);
+  const unsigned char* end = begin + record.size();
+  const std::size_t length = Folded.size();
+  TBoundaryCursor cursor(begin);
+  std::size_t matched = 0;
+  for (const unsigned char* p = begin; p < end;) {
+    if (matched == 0) {
+      p = FirstChar->Find(p, end);
+      if (p == end) return false;
+      const bool starts = p == begin || !cursor.IsBoundary(p - 1) || ReadFolded(p - 1, end).Length == 1;
+      if (!starts) {
+        ++p;
+        continue;
+      }
+    }
+    const TFoldedChar c = ReadFolded(p, end);
+    p += c.Length;
+    while (matched > 0 && c.Code != Folded[matched]) matched = Borders[matched - 1];
+    if (c.Code == Folded[matched]) ++matched;
+    if (matched == length) return true;
+  }
+  return false;
 }

@@ -3,10 +3,12 @@
 // a record. An occurrence always begins and ends on a character boundary. The
 // search takes time linear in the record's length whatever the word.
 
+#include "zsfind/byte_scanner.h"
 #include "zsfind/hit_mask.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,6 +49,7 @@ class TWordPattern {
   void ScanBytes(std::string_view record, TOnHit onHit) const;
   template <typename TOnHit>
   void ScanFolded(std::string_view record, TOnHit onHit) const;
+  bool OccursFolded(std::string_view record) const;
 
   std::string Word;
   std::vector<std::uint16_t> Folded;
@@ -56,6 +59,8 @@ class TWordPattern {
   // Knuth-Morris-Pratt: the longest proper border of each prefix, over the
   // bytes when literal, over the folded codes otherwise.
   std::vector<std::size_t> Borders;
+  // When folding: finds the encodings of the first character.
+  std::optional<TByteScanner> FirstChar;
   TCompare Mode;
 };
 
