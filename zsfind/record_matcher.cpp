@@ -24,8 +24,10 @@ const unsigned char* LastNewline(const unsigned char* begin, const unsigned char
 constexpr std::size_t kMaxForm = 32;
 // Of a form's bytes, pairs are made from this many of the rarest.
 constexpr std::size_t kRarest = 4;
-// The anchors are tried on at most this much of the sample.
+// The anchors are tried on at most this much of the sample, and at most this
+// many of them.
 constexpr std::size_t kTrialBytes = 256 * 1024;
+constexpr std::size_t kTried = 8;
 
 // Relative costs, in units of one stop of the scanner: a record whose form
 // matched is compared in full; every byte scanned costs a little, more for
@@ -33,6 +35,18 @@ constexpr std::size_t kTrialBytes = 256 * 1024;
 constexpr double kRecordCost = 20;
 constexpr double kBytePerPair = 1.0 / 100;
 constexpr double kByteAlone = 1.0 / 200;
+
+double Count(const std::vector<std::size_t>& counts, char c) {
+  return static_cast<double>(counts[static_cast<unsigned char>(c)]);
+}
+
+// How often two bytes would meet by chance at a given place: a first guess,
+// low for the bytes of one character, which the trial then corrects.
+double ChancePairs(double first, double second, const std::vector<std::size_t>& counts) {
+  double total = 1;
+  for (const std::size_t n : counts) total += static_cast<double>(n);
+  return first * second / total;
+}
 
 }  // namespace
 
@@ -57,61 +71,78 @@ void TRecordMatcher::Tune(std::string_view sample) {
   sample = sample.substr(0, kTrialBytes);
   std::vector<std::size_t> counts(256, 0);
   for (const char c : sample) ++counts[static_cast<unsigned char>(c)];
-  Candidates.clear();
+  std::vector<TAnchor> candidates;
   for (std::size_t i = 0; i < Patterns.size(); ++i) {
     const TWordPattern& word = Patterns[i];
-    for (const std::string_view run : word.LiteralRuns()) AddLiteralAnchors(run, i, counts);
-    if (word.Compare() == TCompare::Exact) continue;
-    for (const std::uint16_t code : word.FoldedCodes()) {
-      if (EncodingsOf(code).size() > 1) AddCharAnchor(code);
+    for (const std::string_view run : word.LiteralRuns()) {
+      AddLiteralAnchors(run, word.Bytes().size() <= kMaxForm && run == word.Bytes() ? i : kNone,
+                        counts, candidates);
     }
+    if (word.Compare() == TCompare::Exact) continue;
+    std::vector<std::uint16_t> codes = word.FoldedCodes();
+    std::sort(codes.begin(), codes.end());
+    codes.erase(std::unique(codes.begin(), codes.end()), codes.end());
+    for (const std::uint16_t code : codes) AddCharAnchor(code, counts, candidates);
   }
-  // Every character has an encoding, so there is always a candidate.
+  // Every character has an encoding, so there is always a candidate. Only the
+  // few that the byte counts favour are tried on the sample, so choosing
+  // costs the same however long the words are.
+  std::stable_sort(candidates.begin(), candidates.end(),
+                   [](const TAnchor& a, const TAnchor& b) { return a.Guess < b.Guess; });
+  candidates.resize(std::min(candidates.size(), kTried));
   double best = std::numeric_limits<double>::max();
-  for (TAnchor& candidate : Candidates) {
+  for (TAnchor& candidate : candidates) {
     const double cost = Cost(candidate, sample, best);
     if (cost < best) {
       best = cost;
       Anchor = std::move(candidate);
     }
   }
-  Candidates.clear();
   Scanner = TByteScanner(Anchor.Pairs);
 }
 
 // The run's first kMaxForm bytes: each of its rarest bytes alone, and each
 // pair of them.
-void TRecordMatcher::AddLiteralAnchors(std::string_view run, std::size_t word,
-                                       const std::vector<std::size_t>& counts) {
+void TRecordMatcher::AddLiteralAnchors(std::string_view run, std::size_t proves,
+                                       const std::vector<std::size_t>& counts,
+                                       std::vector<TAnchor>& candidates) {
   const std::string form(run.substr(0, kMaxForm));
-  const std::size_t proves = form.size() == Patterns[word].Bytes().size() ? word : kNone;
-  const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(form[i]); };
+  const auto count = [&](std::size_t i) { return Count(counts, form[i]); };
   std::vector<std::size_t> order(form.size());
   for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-    return counts[byteAt(a)] < counts[byteAt(b)];
-  });
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return count(a) < count(b); });
   order.resize(std::min(order.size(), kRarest));
+  const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(form[i]); };
   for (std::size_t a = 0; a < order.size(); ++a) {
-    Candidates.push_back({{{byteAt(order[a]), 0, byteAt(order[a])}}, {form}, order[a], proves});
+    candidates.push_back(
+        {{{byteAt(order[a]), 0, byteAt(order[a])}}, {form}, order[a], proves, count(order[a])});
     for (std::size_t b = a + 1; b < order.size(); ++b) {
       const std::size_t first = std::min(order[a], order[b]);
       const std::size_t second = std::max(order[a], order[b]);
-      Candidates.push_back(
-          {{{byteAt(first), second - first, byteAt(second)}}, {form}, first, proves});
+      candidates.push_back({{{byteAt(first), second - first, byteAt(second)}},
+                            {form},
+                            first,
+                            proves,
+                            ChancePairs(count(first), count(second), counts)});
     }
   }
 }
 
 // Every encoding of one character, each found by its own bytes.
-void TRecordMatcher::AddCharAnchor(std::uint16_t code) {
+void TRecordMatcher::AddCharAnchor(std::uint16_t code, const std::vector<std::size_t>& counts,
+                                   std::vector<TAnchor>& candidates) {
   TAnchor anchor;
   for (const TEncoding& e : EncodingsOf(code)) {
     anchor.Forms.emplace_back(reinterpret_cast<const char*>(e.Bytes), e.Length);
     anchor.Pairs.push_back(
         {e.Bytes[0], static_cast<std::size_t>(e.Length - 1), e.Bytes[e.Length - 1]});
+    const double first = Count(counts, static_cast<char>(e.Bytes[0]));
+    anchor.Guess += e.Length == 1 ? first
+                                  : ChancePairs(first, Count(counts, static_cast<char>(e.Bytes[1])),
+                                                counts);
   }
-  Candidates.push_back(std::move(anchor));
+  candidates.push_back(std::move(anchor));
 }
 
 // The expected work on text like the sample, counted until it passes `limit`.
@@ -122,7 +153,7 @@ double TRecordMatcher::Cost(const TAnchor& anchor, std::string_view sample, doub
   const bool alone = anchor.Pairs.size() == 1 && anchor.Pairs[0].Distance == 0;
   double cost = static_cast<double>(sample.size()) *
                 (alone ? kByteAlone : kBytePerPair * static_cast<double>(anchor.Pairs.size()));
-  for (const unsigned char* hit = scanner.Find(begin, end); hit != end && cost <= limit;
+  for (const unsigned char* hit = scanner.Find(begin, end); hit != end && cost < limit;
        hit = scanner.Find(hit + 1, end)) {
     cost += FormStart(anchor, hit, begin, end) ? 1 + kRecordCost : 1;
   }

@@ -44,19 +44,21 @@ class TRecordMatcher {
     // The word a form is the whole of, whose occurrence a form found on a
     // boundary proves (kNone when none is).
     std::size_t Proves = kNone;
+    double Guess = 0;  // stops on the sample, guessed from its byte counts
   };
   static constexpr std::size_t kNone = ~std::size_t{0};
   bool RecordMatches(std::string_view record, std::size_t proven) const;
-  void AddLiteralAnchors(std::string_view run, std::size_t word,
-                         const std::vector<std::size_t>& counts);
-  void AddCharAnchor(std::uint16_t code);
+  static void AddLiteralAnchors(std::string_view run, std::size_t proves,
+                                const std::vector<std::size_t>& counts,
+                                std::vector<TAnchor>& candidates);
+  static void AddCharAnchor(std::uint16_t code, const std::vector<std::size_t>& counts,
+                            std::vector<TAnchor>& candidates);
   static double Cost(const TAnchor& anchor, std::string_view sample, double limit);
   // Where a form that the scanner stopped on (at hit) begins, or null.
   static const unsigned char* FormStart(const TAnchor& anchor, const unsigned char* hit,
                                         const unsigned char* begin, const unsigned char* end);
 
   std::vector<TWordPattern> Patterns;
-  std::vector<TAnchor> Candidates;  // while tuning
   TAnchor Anchor;
   TByteScanner Scanner;
 };
