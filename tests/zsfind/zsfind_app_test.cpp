@@ -3,6 +3,7 @@
 // a result stating the problem (never an old one) and a non-zero exit code.
 
 #include "zsfind/zsfind_app.h"
+#include "tests/zsfind/result_files.h"
 #include "zsfind/find_request.h"
 #include "zsfind/messages.h"
 
@@ -23,20 +24,9 @@ const std::string kText = kDir + "/res/out.txt";
 const std::string kHtml = kDir + "/res/out.htm";
 const std::string kDb = kDir + "/db.txt";
 
-std::string Read(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void Write(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-int Count(const std::string& text, const std::string& what) {
-  int n = 0;
-  for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-  return n;
-}
+using resultfiles::Count;
+using resultfiles::Read;
+using resultfiles::Write;
 
 class ZsfindApp : public ::testing::Test {
  protected:
