@@ -4,7 +4,7 @@
 // against a plain character-by-character reference; where folding changes
 // nothing the two comparisons must agree; long records take linear time.
 
-#include "zsfind/char_fold.h"
+#include "tests/zsfind/reference_match.h"
 #include "zsfind/database_scan.h"
 #include "zsfind/file_system.h"
 #include "zsfind/sjis.h"
@@ -48,30 +48,8 @@ TFound Scan(const std::vector<std::string>& words, TCompare compare, TScanLimits
   return found;
 }
 
-// Character-by-character reference: the record's characters (folded or as
-// bytes) contain the word's.
-std::vector<std::string> Characters(const std::string& text, TCompare compare) {
-  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-  const auto* end = p + text.size();
-  std::vector<std::string> chars;
-  while (p < end) {
-    if (compare == TCompare::Folded) {
-      const TFoldedChar c = ReadFolded(p, end);
-      chars.push_back(std::to_string(c.Code));
-      p += c.Length;
-    } else {
-      const std::size_t n = CharLength(p, end);
-      chars.emplace_back(reinterpret_cast<const char*>(p), n);
-      p += n;
-    }
-  }
-  return chars;
-}
-
 bool ReferenceContains(const std::string& record, const std::string& word, TCompare compare) {
-  const auto r = Characters(record, compare);
-  const auto w = Characters(word, compare);
-  return std::search(r.begin(), r.end(), w.begin(), w.end()) != r.end();
+  return !reference::Occurrences(record, word, compare).empty();
 }
 
 class RecordSearch : public ::testing::Test {
