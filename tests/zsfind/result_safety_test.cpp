@@ -218,7 +218,7 @@ TEST_F(ResultSafety, AppendsAtOnceKeepEverySection) {
   for (std::thread& t : threads) t.join();
   const std::string text = Read(kText);
   EXPECT_EQ(Count(text, std::string(zsmsg::kWords)), 1 + kThreads * kEach);
-  EXPECT_EQ(Count(text, "3000" + std::string(zsmsg::kCountUnit)), 1 + kThreads * kEach);
+  EXPECT_EQ(Count(text, std::string("3000").append(zsmsg::kCountUnit)), 1 + kThreads * kEach);
   EXPECT_EQ(Count(text, "\tword\r\n"), 3000 * (1 + kThreads * kEach));
   const std::string html = Read(kHtml);
   EXPECT_EQ(Count(html, "<section>"), 1 + kThreads * kEach);
@@ -236,7 +236,7 @@ TEST_F(ResultSafety, AResultThatCannotBeReplacedIsAnError) {
   EXPECT_EQ(Zsfind({"found", "found", kDb}), kExitCannotWrite);
   const std::string text = Read(kText);
   EXPECT_NE(text.find(std::string(zsmsg::kCannotWrite) + kHtml), std::string::npos) << text;
-  EXPECT_NE(text.find("1" + std::string(zsmsg::kCountUnit)), std::string::npos);
+  EXPECT_NE(text.find(std::string("1").append(zsmsg::kCountUnit)), std::string::npos);
   EXPECT_EQ(Read(kHtml + "/inside/file"), "x");
 }
 
@@ -283,8 +283,10 @@ struct TMemoryCase {
 };
 
 // Long records full of hits, with every byte escaped or a cell at every
-// other byte: the heap in use stays a fraction of the record's size (the
-// record itself is mapped, or read into one buffer on Windows).
+// other byte: the heap in use stays a fraction of the record's size where the
+// record is mapped. Where it is read (always on Windows), the buffer that
+// holds it doubles on the way, and the next chunk's buffer may be as large:
+// less than four times the record.
 TEST_F(ResultSafety, MemoryStaysBoundedForRecordsFullOfHits) {
   constexpr std::size_t kRecord = 2 << 20;
   const std::vector<TMemoryCase> cases = {
@@ -304,7 +306,7 @@ TEST_F(ResultSafety, MemoryStaysBoundedForRecordsFullOfHits) {
     const std::size_t before = allocmeter::InUse();
     EXPECT_EQ(Zsfind(args), kExitFound) << c.Name;
     const std::size_t peak = allocmeter::Peak() - before;
-    EXPECT_LT(peak, 3 * kRecord) << c.Name;
+    EXPECT_LT(peak, 4 * kRecord) << c.Name;
 #if !defined(_WIN32)
     EXPECT_LT(peak, kRecord) << c.Name;
 #endif
