@@ -73,7 +73,8 @@ void TRecordMatcher::Tune(std::string_view sample) {
   for (const char c : sample) ++counts[static_cast<unsigned char>(c)];
   std::vector<TAnchor> candidates;
   for (std::size_t i = 0; i < Patterns.size(); ++i) {
-    const TWordPattern& word = Patterns[i];
+    TWordPattern& word = Patterns[i];
+    word.Tune(counts);
     for (const std::string_view run : word.LiteralRuns()) {
       AddLiteralAnchors(run, word.Bytes().size() <= kMaxForm && run == word.Bytes() ? i : kNone,
                         counts, candidates);
@@ -82,7 +83,9 @@ void TRecordMatcher::Tune(std::string_view sample) {
     std::vector<std::uint16_t> codes = word.FoldedCodes();
     std::sort(codes.begin(), codes.end());
     codes.erase(std::unique(codes.begin(), codes.end()), codes.end());
-    for (const std::uint16_t code : codes) AddCharAnchor(code, counts, candidates);
+    for (const std::uint16_t code : codes) {
+      if (EncodingsOf(code).size() > 1) AddCharAnchor(code, counts, candidates);
+    }
   }
   // Every character has an encoding, so there is always a candidate. Only the
   // few that the byte counts favour are tried on the sample, so choosing

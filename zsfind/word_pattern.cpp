@@ -3,6 +3,7 @@
 #include "zsfind/char_fold.h"
 #include "zsfind/sjis.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -49,12 +50,32 @@ TWordPattern::TWordPattern(std::string_view word, TCompare compare) : Word(word)
     }
   }
   Borders = Literal ? BordersOf(Word) : BordersOf(Folded);
-  if (Literal) return;
+  if (Literal) {
+    Tune(std::vector<std::size_t>(256, 0));
+    return;
+  }
   std::vector<TBytePair> pairs;
   for (const TEncoding& e : EncodingsOf(Folded[0])) {
     pairs.push_back({e.Bytes[0], static_cast<std::size_t>(e.Length - 1), e.Bytes[e.Length - 1]});
   }
-  FirstChar.emplace(std::move(pairs));
+  Finder.emplace(std::move(pairs));
+}
+
+void TWordPattern::Tune(const std::vector<std::size_t>& counts) {
+  if (!Literal) return;
+  // The rarest of the first bytes, found with memchr: records are short, and
+  // it is quickest where there is little to scan.
+  constexpr std::size_t kSpan = 32;
+  std::size_t rarest = 0;
+  for (std::size_t i = 1; i < std::min(Word.size(), kSpan); ++i) {
+    if (counts[static_cast<unsigned char>(Word[i])] <
+        counts[static_cast<unsigned char>(Word[rarest])]) {
+      rarest = i;
+    }
+  }
+  const auto b = static_cast<unsigned char>(Word[rarest]);
+  Finder.emplace(std::vector<TBytePair>{{b, 0, b}});
+  FinderOffset = rarest;
 }
 
 std::vector<std::string_view> TWordPattern::LiteralRuns() const {
@@ -103,18 +124,46 @@ void TWordPattern::Scan(std::string_view record, TOnHit onHit) const {
   }
 }
 
-// Knuth-Morris-Pratt over the bytes, skipping with memchr while nothing is
-// matched. The bytes may match from the trail byte of a double-byte character
-// (a 0x5C in 表); only a match that starts on a boundary is an occurrence.
+// The bytes may match from the trail byte of a double-byte character (a 0x5C
+// in 表); only a match that starts on a boundary is an occurrence. Where the
+// word's rarest byte stands, the word is compared in full, until that has cost
+// as much as reading the record a few times over; Knuth-Morris-Pratt, linear
+// whatever the text, then searches the rest.
 template <typename TOnHit>
 void TWordPattern::ScanBytes(std::string_view record, TOnHit onHit) const {
+  const std::size_t length = Word.size();
+  if (record.size() < length) return;
+  const unsigned char* begin = Unsigned(record);
+  const unsigned char* end = begin + record.size();
+  const unsigned char* last = end - length;  // where the last occurrence could start
+  TBoundaryCursor cursor(begin);
+  std::size_t budget = 4 * record.size() + 64;
+  for (const unsigned char* from = begin; from <= last;) {
+    if (budget < length) return ScanBytesFrom(from, record, cursor, onHit);
+    const unsigned char* hit = Finder->Find(from + FinderOffset, end);
+    if (hit == end || hit - FinderOffset > last) return;
+    const unsigned char* start = hit - FinderOffset;
+    budget -= length;
+    if (std::memcmp(start, Word.data(), length) == 0 && cursor.IsBoundary(start) &&
+        !onHit(static_cast<std::size_t>(start - begin),
+               static_cast<std::size_t>(start + length - begin))) {
+      return;
+    }
+    from = start + 1;
+  }
+}
+
+// Knuth-Morris-Pratt over the bytes from `from` on, skipping with memchr
+// while nothing is matched.
+template <typename TOnHit>
+void TWordPattern::ScanBytesFrom(const unsigned char* from, std::string_view record,
+                                 TBoundaryCursor& cursor, TOnHit onHit) const {
   const unsigned char* begin = Unsigned(record);
   const unsigned char* end = begin + record.size();
   const unsigned char* word = Unsigned(Word);
   const std::size_t length = Word.size();
-  TBoundaryCursor cursor(begin);
   std::size_t matched = 0;
-  for (const unsigned char* p = begin; p < end; ++p) {
+  for (const unsigned char* p = from; p < end; ++p) {
     if (matched == 0) {
       p = static_cast<const unsigned char*>(
           std::memchr(p, word[0], static_cast<std::size_t>(end - p)));
@@ -173,7 +222,7 @@ bool TWordPattern::OccursFolded(std::string_view record) const {
   std::size_t matched = 0;
   for (const unsigned char* p = begin; p < end;) {
     if (matched == 0) {
-      p = FirstChar->Find(p, end);
+      p = Finder->Find(p, end);
       if (p == end) return false;
       const bool starts = p == begin || !cursor.IsBoundary(p - 1) || ReadFolded(p - 1, end).Length == 1;
       if (!starts) {

@@ -5,6 +5,7 @@
 
 #include "zsfind/byte_scanner.h"
 #include "zsfind/hit_mask.h"
+#include "zsfind/sjis.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -25,6 +26,10 @@ class TWordPattern {
  public:
   // The word must be whole Shift-JIS characters (see IsUsableWord).
   TWordPattern(std::string_view word, TCompare compare);
+
+  // Chooses what the search looks for first from how often each byte occurs
+  // in the text (counts[b] for byte b): a literal word, its rarest byte.
+  void Tune(const std::vector<std::size_t>& counts);
 
   bool OccursIn(std::string_view record) const;
   // Appends every occurrence, overlapping ones included, in order.
@@ -48,6 +53,9 @@ class TWordPattern {
   template <typename TOnHit>
   void ScanBytes(std::string_view record, TOnHit onHit) const;
   template <typename TOnHit>
+  void ScanBytesFrom(const unsigned char* from, std::string_view record, TBoundaryCursor& cursor,
+                     TOnHit onHit) const;
+  template <typename TOnHit>
   void ScanFolded(std::string_view record, TOnHit onHit) const;
   bool OccursFolded(std::string_view record) const;
 
@@ -59,8 +67,11 @@ class TWordPattern {
   // Knuth-Morris-Pratt: the longest proper border of each prefix, over the
   // bytes when literal, over the folded codes otherwise.
   std::vector<std::size_t> Borders;
-  // When folding: finds the encodings of the first character.
-  std::optional<TByteScanner> FirstChar;
+  // Finds where an occurrence may start (Offset bytes before what it finds):
+  // a literal word's rarest byte; when folding, the encodings of the
+  // first character.
+  std::optional<TByteScanner> Finder;
+  std::size_t FinderOffset = 0;
   TCompare Mode;
 };
 
