@@ -12,8 +12,7 @@ TByteScanner::TByteScanner(std::vector<TBytePair> pairs) : Pairs(std::move(pairs
   for (const TBytePair& pair : Pairs) Reach = std::max(Reach, pair.Distance);
 }
 
-const unsigned char* TByteScanner::Find(const unsigned char* from,
-                                        const unsigned char* end) const {
+const unsigned char* TByteScanner::Find(const unsigned char* from, const unsigned char* end) const {
   if (from >= end) return end;
   if (Pairs.size() > 1) return FindAny(from, end);
   return Pairs[0].Distance == 0 ? FindByte(from, end) : FindPair(from, end);
@@ -59,8 +58,8 @@ unsigned Mask(__m128i v) { return static_cast<unsigned>(_mm_movemask_epi8(v)); }
 // The first of 64 positions whose comparison came out true, if any did.
 const unsigned char* FirstOf(const unsigned char* at, __m128i a, __m128i b, __m128i c, __m128i d) {
   if (!Mask(_mm_or_si128(_mm_or_si128(a, b), _mm_or_si128(c, d)))) return nullptr;
-  const std::uint64_t mask = Mask(a) | Mask(b) << 16 | std::uint64_t{Mask(c)} << 32 |
-                             std::uint64_t{Mask(d)} << 48;
+  const std::uint64_t mask =
+      Mask(a) | Mask(b) << 16 | std::uint64_t{Mask(c)} << 32 | std::uint64_t{Mask(d)} << 48;
   return at + __builtin_ctzll(mask);
 }
 

@@ -123,6 +123,8 @@ struct TCodedEncoding {
   TEncoding Encoding;
 };
 
+bool ByCode(const TCodedEncoding& a, const TCodedEncoding& b) { return a.Code < b.Code; }
+
 // Every byte sequence that reads as one character, by folded code. A lead
 // byte takes whatever byte follows as its trail, so every one of the 256
 // counts, not only the trails the code page assigns.
@@ -141,8 +143,7 @@ std::vector<TCodedEncoding> BuildEncodingIndex() {
     if (kTables.Voiced[b] != 0) index.push_back({kTables.Voiced[b], {{first, 0xDE}, 2}});
     if (kTables.SemiVoiced[b] != 0) index.push_back({kTables.SemiVoiced[b], {{first, 0xDF}, 2}});
   }
-  std::stable_sort(index.begin(), index.end(),
-                   [](const TCodedEncoding& a, const TCodedEncoding& b) { return a.Code < b.Code; });
+  std::stable_sort(index.begin(), index.end(), ByCode);
   return index;
 }
 
@@ -150,9 +151,8 @@ std::vector<TCodedEncoding> BuildEncodingIndex() {
 
 std::vector<TEncoding> EncodingsOf(std::uint16_t code) {
   static const std::vector<TCodedEncoding> index = BuildEncodingIndex();
-  const auto [from, to] = std::equal_range(
-      index.begin(), index.end(), TCodedEncoding{code, {}},
-      [](const TCodedEncoding& a, const TCodedEncoding& b) { return a.Code < b.Code; });
+  const auto [from, to] =
+      std::equal_range(index.begin(), index.end(), TCodedEncoding{code, {}}, ByCode);
   std::vector<TEncoding> found;
   for (auto it = from; it != to; ++it) found.push_back(it->Encoding);
   return found;

@@ -70,9 +70,9 @@ class TBlockSource : public TChunkSource {
   std::size_t TakeTail(TChunk& chunk, const TChunk* previous) const {
     std::vector<unsigned char>& buffer = chunk.Buffer;
     const std::size_t tail =
-        previous ? static_cast<std::size_t>(previous->Buffer.data() + previous->Filled -
-                                            previous->End)
-                 : 0;
+        previous
+            ? static_cast<std::size_t>(previous->Buffer.data() + previous->Filled - previous->End)
+            : 0;
     if (&chunk == previous) {
       std::memmove(buffer.data(), previous->End, tail);
     } else if (tail > 0) {

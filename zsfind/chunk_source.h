@@ -36,8 +36,7 @@ class TChunkSource {
   // new one; null at the end of the data or on a read error. `previous` is the
   // chunk before, which the search may still be reading: the start of a record
   // cut at its end is taken from there. spare and previous may be one chunk.
-  virtual std::unique_ptr<TChunk> Next(std::unique_ptr<TChunk> spare,
-                                       const TChunk* previous) = 0;
+  virtual std::unique_ptr<TChunk> Next(std::unique_ptr<TChunk> spare, const TChunk* previous) = 0;
   // True when a page of a view could not be read: its bytes read as zeros.
   virtual bool PageFailed() const { return false; }
 

@@ -15,8 +15,8 @@ TScanOutcome ScanDatabase(TReadFile& file, TRecordMatcher& matcher, const TRecor
          chunk = pipeline.Next(std::move(chunk))) {
       if (!tuned) {
         // The anchor is chosen on the first chunk, as a sample of the rest.
-        const auto size = std::min(static_cast<std::size_t>(chunk->End - chunk->Begin),
-                                   limits.BlockSize);
+        const auto size =
+            std::min(static_cast<std::size_t>(chunk->End - chunk->Begin), limits.BlockSize);
         matcher.Tune({reinterpret_cast<const char*>(chunk->Begin), size});
         tuned = true;
       }

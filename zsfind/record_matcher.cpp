@@ -141,9 +141,9 @@ void TRecordMatcher::AddCharAnchor(std::uint16_t code, const std::vector<std::si
     anchor.Pairs.push_back(
         {e.Bytes[0], static_cast<std::size_t>(e.Length - 1), e.Bytes[e.Length - 1]});
     const double first = Count(counts, static_cast<char>(e.Bytes[0]));
-    anchor.Guess += e.Length == 1 ? first
-                                  : ChancePairs(first, Count(counts, static_cast<char>(e.Bytes[1])),
-                                                counts);
+    anchor.Guess += e.Length == 1
+                        ? first
+                        : ChancePairs(first, Count(counts, static_cast<char>(e.Bytes[1])), counts);
   }
   candidates.push_back(std::move(anchor));
 }

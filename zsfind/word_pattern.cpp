@@ -224,7 +224,8 @@ bool TWordPattern::OccursFolded(std::string_view record) const {
     if (matched == 0) {
       p = Finder->Find(p, end);
       if (p == end) return false;
-      const bool starts = p == begin || !cursor.IsBoundary(p - 1) || ReadFolded(p - 1, end).Length == 1;
+      const bool starts =
+          p == begin || !cursor.IsBoundary(p - 1) || ReadFolded(p - 1, end).Length == 1;
       if (!starts) {
         ++p;
         continue;

@@ -52,8 +52,8 @@ std::string Number(std::uint64_t n) { return std::to_string(n); }
 
 std::string Text(int x, int y, std::string_view anchor, std::string_view text) {
   return "<text x=\"" + Number(static_cast<std::uint64_t>(x)) + "\" y=\"" +
-         Number(static_cast<std::uint64_t>(y)) + "\" text-anchor=\"" + std::string(anchor) +
-         "\">" + std::string(text) + "</text>";
+         Number(static_cast<std::uint64_t>(y)) + "\" text-anchor=\"" + std::string(anchor) + "\">" +
+         std::string(text) + "</text>";
 }
 
 }  // namespace
@@ -86,13 +86,13 @@ void TYearChart::Add(std::string_view record) {
 }
 
 std::string TYearChart::Html() const {
-  const auto best = static_cast<std::size_t>(
-      std::max_element(WithYear.begin(), WithYear.end()) - WithYear.begin());
+  const auto best = static_cast<std::size_t>(std::max_element(WithYear.begin(), WithYear.end()) -
+                                             WithYear.begin());
   if (WithYear[best] < 2 || WithYear[best] * 2 <= Records) return {};
   const auto& decades = PerDecade[best];
   const auto isSet = [](std::uint64_t n) { return n > 0; };
-  const auto first =
-      static_cast<std::size_t>(std::find_if(decades.begin(), decades.end(), isSet) - decades.begin());
+  const auto first = static_cast<std::size_t>(std::find_if(decades.begin(), decades.end(), isSet) -
+                                              decades.begin());
   const auto last = static_cast<std::size_t>(
       decades.rend() - std::find_if(decades.rbegin(), decades.rend(), isSet) - 1);
   const std::uint64_t most = *std::max_element(decades.begin(), decades.end());
@@ -100,12 +100,11 @@ std::string TYearChart::Html() const {
   const std::size_t labelEvery = (bars + kMaxLabels - 1) / kMaxLabels;
   const int width = kLeft + static_cast<int>(bars) * kStep + 8;
 
-  std::string svg = "<figure class=\"chart\">\r\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
-                    Number(static_cast<std::uint64_t>(width)) + "\" height=\"" +
-                    Number(kHeight) + "\" viewBox=\"0 0 " +
-                    Number(static_cast<std::uint64_t>(width)) + " " + Number(kHeight) +
-                    "\" role=\"img\">\r\n<title>" +
-                    std::string(zsmsg::kChartTitle) + "</title>\r\n";
+  std::string svg =
+      "<figure class=\"chart\">\r\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
+      Number(static_cast<std::uint64_t>(width)) + "\" height=\"" + Number(kHeight) +
+      "\" viewBox=\"0 0 " + Number(static_cast<std::uint64_t>(width)) + " " + Number(kHeight) +
+      "\" role=\"img\">\r\n<title>" + std::string(zsmsg::kChartTitle) + "</title>\r\n";
   svg += Text(kLeft - 4, kTop + 4, "end", Number(most)) + Text(kLeft - 4, kBase, "end", "0");
   svg += "<path d=\"M" + Number(kLeft) + " " + Number(kTop) + "V" + Number(kBase) + "H" +
          Number(static_cast<std::uint64_t>(width - 4)) + "\" fill=\"none\" stroke=\"#000\"/>\r\n";
@@ -117,10 +116,11 @@ std::string TYearChart::Html() const {
     const auto height = static_cast<int>((count * kPlot + most - 1) / most);
     svg += "<rect x=\"" + Number(static_cast<std::uint64_t>(x)) + "\" y=\"" +
            Number(static_cast<std::uint64_t>(kBase - height)) + "\" width=\"" + Number(kBar) +
-           "\" height=\"" + Number(static_cast<std::uint64_t>(height)) + "\" fill=\"#666\"><title>" +
-           decade + std::string(zsmsg::kDecadeSuffix) + " " + Number(count) +
-           std::string(zsmsg::kCountUnit) + "</title></rect>";
-    if (bars <= kCountedBars && count > 0) svg += Text(middle, kBase - height - 3, "middle", Number(count));
+           "\" height=\"" + Number(static_cast<std::uint64_t>(height)) +
+           "\" fill=\"#666\"><title>" + decade + std::string(zsmsg::kDecadeSuffix) + " " +
+           Number(count) + std::string(zsmsg::kCountUnit) + "</title></rect>";
+    if (bars <= kCountedBars && count > 0)
+      svg += Text(middle, kBase - height - 3, "middle", Number(count));
     if (i % labelEvery == 0) svg += Text(middle, kBase + 14, "middle", decade);
     svg += "\r\n";
   }

@@ -41,7 +41,8 @@ TOutcome Search(const TQuery& query, const std::vector<TReport*>& reports) {
     });
     if (scan.ReadFailed) return {kExitDatabaseProblem, written, {std::string(zsmsg::kReadFailed)}};
     if (scan.LongRecords) {
-      return {kExitDatabaseProblem, written,
+      return {kExitDatabaseProblem,
+              written,
               {std::to_string(scan.LongRecords).append(zsmsg::kLongRecords)}};
     }
   } catch (const std::bad_alloc&) {

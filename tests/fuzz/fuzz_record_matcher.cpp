@@ -46,7 +46,6 @@ void Check(bool condition) {
   if (!condition) std::abort();
 }
 
-
 // Every hit of every word, as the reference finds them, marks its bytes.
 bool SameMarks(std::string_view record, const std::vector<std::string>& words, TCompare compare,
                const THitMask& mask) {

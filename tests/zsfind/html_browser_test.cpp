@@ -59,7 +59,8 @@ std::string Output(const std::string& command) {
   std::string text;
   if (FILE* pipe = popen(command.c_str(), "r")) {
     char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) text.append(buffer, n);
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+      text.append(buffer, n);
     pclose(pipe);
   }
   return text;
@@ -81,7 +82,8 @@ std::string Chromium(const std::string& arguments) {
     DIR* proc = opendir("/proc");
     bool found = false;
     while (dirent* entry = proc ? readdir(proc) : nullptr) {
-      const std::string line = resultfiles::Read("/proc/" + std::string(entry->d_name) + "/cmdline");
+      const std::string line =
+          resultfiles::Read("/proc/" + std::string(entry->d_name) + "/cmdline");
       found = found || line.find(profile) != std::string::npos;
     }
     if (proc) closedir(proc);

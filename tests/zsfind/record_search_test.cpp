@@ -12,8 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <fstream>
 #include <random>
 #include <string>
@@ -153,7 +153,13 @@ struct TAgreeCase {
 // with lone lead bytes, CR LF and LF, and no line end after the last.
 TEST_F(RecordSearch, FoldAndExactAgreeWhereFoldingChangesNothing) {
   const std::vector<TAgreeCase> cases = {
-      {"invalid trail, no final line end", "abc\x81\x26" "def", {"abc\x81\x26" "def"}, {"abc\x81\x26" "def"}},
+      {"invalid trail, no final line end",
+       "abc\x81\x26"
+       "def",
+       {"abc\x81\x26"
+        "def"},
+       {"abc\x81\x26"
+        "def"}},
       {"invalid trail alone", "x\r\nabc\x81\x26", {"\x81\x26"}, {"abc\x81\x26"}},
       {"invalid trail 7F", "\x88\x7F\x88\x7F!\n\x88\x7F", {"\x88\x7F!"}, {"\x88\x7F\x88\x7F!"}},
       {"lead byte and tab", "x\x9F\ty\r\n\x9F\ty", {"\x9F\ty"}, {"x\x9F\ty", "\x9F\ty"}},

@@ -44,7 +44,7 @@ const std::string kHtml = kDir + "/res/out.htm";
 const std::string kDb = kDir + "/db.txt";
 
 int Zsfind(std::vector<std::string> args, const std::string& text = kText,
-        const std::string& html = kHtml) {
+           const std::string& html = kHtml) {
   std::vector<std::string> all = {"--text-out", text, "--html-out", html};
   all.insert(all.end(), args.begin(), args.end());
   std::ostringstream out, err;
@@ -96,8 +96,8 @@ class TWaitingSearch {
   TWaitingSearch(const std::string& folder) : Fifo(folder + "/pipe.txt") {
     std::filesystem::create_directories(folder);
     mkfifo(Fifo.c_str(), 0600);
-    Pid = Spawn({ZSFIND_PATH, "--text-out", folder + "/out.txt", "--html-out",
-                 folder + "/out.htm", "word", "word", Fifo});
+    Pid = Spawn({ZSFIND_PATH, "--text-out", folder + "/out.txt", "--html-out", folder + "/out.htm",
+                 "word", "word", Fifo});
     const auto begun = [&] {
       return Read(folder + "/out.txt").find(std::string(zsmsg::kUnfinished)) != std::string::npos &&
              Read(folder + "/out.htm").find(std::string(zsmsg::kUnfinished)) != std::string::npos;
@@ -127,26 +127,30 @@ struct TEarlyEnd {
 // what happened, and the exit code is not that of a search that ran.
 TEST_F(ResultSafety, ASearchThatEndsEarlyLeavesAnErrorResult) {
   const std::vector<TEarlyEnd> cases = {
-      {"out of memory",
-       [] {
-         // One 8 MiB record that matches: its hits (or the buffer it is
-         // read into) take more than the 1 MiB allowed.
-         Write(kDb, "a\r\n" + std::string(8 << 20, 'a') + "\r\n");
-         allocmeter::FailFrom(1 << 20);
-         const int exit = Zsfind({"a", "a", kDb});
-         allocmeter::FailFrom(0);
-         return exit;
-       },
-       zsmsg::kOutOfMemory},
+    {"out of memory",
+     [] {
+       // One 8 MiB record that matches: its hits (or the buffer it is
+       // read into) take more than the 1 MiB allowed.
+       Write(kDb, "a\r\n" + std::string(8 << 20, 'a') + "\r\n");
+       allocmeter::FailFrom(1 << 20);
+       const int exit = Zsfind({"a", "a", kDb});
+       allocmeter::FailFrom(0);
+       return exit;
+     },
+     zsmsg::kOutOfMemory},
 #if !defined(_WIN32)
-      {"read error", [] { return Zsfind({"a", "a", "/proc/self/mem"}); }, zsmsg::kReadFailed},
-      {"killed while it searches",
-       [] {
-         const TWaitingSearch search(kDir + "/res");
-         EXPECT_TRUE(search.Begun);
-         return -1;
-       },
-       zsmsg::kUnfinished},
+    {"read error",
+     [] {
+       return Zsfind({"a", "a", "/proc/self/mem"});
+     },
+     zsmsg::kReadFailed},
+    {"killed while it searches",
+     [] {
+       const TWaitingSearch search(kDir + "/res");
+       EXPECT_TRUE(search.Begun);
+       return -1;
+     },
+     zsmsg::kUnfinished},
 #endif
   };
   for (const TEarlyEnd& c : cases) {
