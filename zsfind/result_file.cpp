@@ -1,6 +1,7 @@
 #include "zsfind/result_file.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <utility>
 #include <vector>
@@ -31,9 +32,9 @@ std::optional<std::string> TemporaryName(const std::string& target) {
 bool CopyStart(const std::string& path, std::uint64_t count, TWriteFile& out) {
   TReadFile old;
   if (!old.Open(path)) return false;
-  std::vector<unsigned char> block(1 << 20);
+  std::array<unsigned char, 64 * 1024> block;
   while (count > 0) {
-    const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(count, block.size()));
+    const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(count, block.size()));
     const long long n = old.Read(block.data(), want);
     if (n <= 0) return false;
     out.Write({reinterpret_cast<const char*>(block.data()), static_cast<std::size_t>(n)});

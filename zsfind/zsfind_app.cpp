@@ -51,10 +51,8 @@ TOutcome Search(const TQuery& query, const std::vector<TReport*>& reports) {
   return {written ? kExitFound : kExitNotFound, written, {}};
 }
 
-}  // namespace
-
-int RunZsfind(const std::vector<std::string>& args, const TAppEnvironment& environment,
-              std::ostream& out, std::ostream& err) {
+int Run(const std::vector<std::string>& args, const TAppEnvironment& environment, std::ostream& out,
+        std::ostream& err) {
   const TOptions options = ParseOptions(args);
   if (options.Help) {
     out << kUsage;
@@ -104,4 +102,19 @@ int RunZsfind(const std::vector<std::string>& args, const TAppEnvironment& envir
     return kExitCannotWrite;
   }
   return outcome.ExitCode;
+}
+
+}  // namespace
+
+int RunZsfind(const std::vector<std::string>& args, const TAppEnvironment& environment,
+              std::ostream& out, std::ostream& err) {
+  // Memory that runs out during the search is reported in the results
+  // (Search); anywhere else it ends the run here, with the results left as
+  // they were made so far: the unfinished section, once it stands.
+  try {
+    return Run(args, environment, out, err);
+  } catch (const std::bad_alloc&) {
+    err << "zsfind: " << zsmsg::kOutOfMemory << "\n";
+    return kExitIncomplete;
+  }
 }
