@@ -65,12 +65,22 @@ TEST_F(ZsfindApp, WritesBothResults) {
   // ガス and 超伝導 touch in the last record and share one mark.
   EXPECT_EQ(Count(html, "<mark>"), 3);
   EXPECT_NE(html.find("<mark>ガス超伝導</mark>"), std::string::npos);
+  // Tab-separated records are table rows, a cell a field; both hold a year
+  // in their third field, so a chart of the 1990s and 2000s comes first.
+  EXPECT_NE(html.find("<tr><td>0002</td><td>佐藤　花子</td><td>1990</td><td><mark>ｶﾞｽ</mark>"),
+            std::string::npos);
+  EXPECT_EQ(Count(html, "<tr>"), 2);
+  EXPECT_LT(html.find("<svg"), html.find("<table"));
+  EXPECT_NE(html.find("<title>1990年代 1 件</title>"), std::string::npos);
+  EXPECT_NE(html.find("<title>2000年代 1 件</title>"), std::string::npos);
 }
 
 TEST_F(ZsfindApp, ExactComparisonAndOneWord) {
   EXPECT_EQ(Run({"--exact", "ガス", "ガス", kDb}), kExitFound);
   EXPECT_NE(Read(kText).find("検索語：「ガス」　"), std::string::npos);
   EXPECT_NE(Read(kText).find("該当：1 件"), std::string::npos);
+  // One record: no chart.
+  EXPECT_EQ(Read(kHtml).find("<svg"), std::string::npos);
   EXPECT_EQ(Run({"--mode", "exact", "nothing", "ガス", kDb}), kExitNotFound);
   EXPECT_NE(Read(kText).find("該当：0 件"), std::string::npos);
 }
