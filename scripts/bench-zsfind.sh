@@ -56,11 +56,11 @@ for round_ in range(runs + 1):
         if round_ > 0:
             times[name].append(time.perf_counter() - start)
 base = statistics.median(times[os.environ["BASE"]])
-print("| command | median ms | fastest ms | speed vs %s |" % os.environ["BASE"])
+print("| command | median ms | fastest ms | speed vs %s |" % os.environ["BASE"].replace("|", "\\|"))
 print("|---|---:|---:|---:|")
 for name, _ in commands:
     median = statistics.median(times[name])
-    print("| %s | %.1f | %.1f | %.2fx |" % (name, median * 1000, min(times[name]) * 1000, base / median))
+    print("| %s | %.1f | %.1f | %.2fx |" % (name.replace("|", "\\|"), median * 1000, min(times[name]) * 1000, base / median))
 PY
 }
 

@@ -26,8 +26,10 @@ class TBlockSource : public TChunkSource {
     bool skipping = false;  // over a record longer than MaxRecord
     for (;;) {
       if (filled == buffer.size()) {
-        if (buffer.size() < Limits.MaxRecord) {
-          buffer.resize(std::min(buffer.size() * 2, Limits.MaxRecord));
+        // Room for the longest record and its CR LF.
+        const std::size_t most = Limits.MaxRecord + 2;
+        if (buffer.size() < most) {
+          buffer.resize(buffer.size() * 2 < Limits.MaxRecord ? buffer.size() * 2 : most);
         } else {
           ++LongRecords;
           skipping = true;
