@@ -3,6 +3,7 @@
 #include "zsfind/char_fold.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 namespace {

@@ -9,7 +9,6 @@
 #include "zsfind/sjis.h"
 #include "zsfind/word_pattern.h"
 
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,8 +29,6 @@ class TRecordMatcher {
   // the data. The record excludes its CR LF or LF.
   template <typename TOnMatch>
   void ForEachMatch(const unsigned char* begin, const unsigned char* end, TOnMatch onMatch) const;
-
-  const std::vector<TWordPattern>& Words() const { return Patterns; }
 
  private:
   // Byte strings of which a matching record holds one, each beginning on a
