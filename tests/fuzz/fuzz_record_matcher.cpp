@@ -1,13 +1,14 @@
-// The record matcher against a deliberately naive reference (the test's own,
-// tests/zsfind/reference_match.h) on arbitrary bytes: which records of a block
-// match one or two words, in both comparisons, and where each word occurs in
-// them. Half of the byte values stand for pieces of Shift-JIS that make the
-// traps likely (lone and invalid lead bytes, trail bytes that look like ASCII,
-// half-width kana with voiced marks, characters code page 932 holds twice,
-// both line ends); the other half stand for themselves. The block is searched
-// as one chunk or as two cut at a line end, after tuning on any prefix.
+// The record matcher against a deliberately naive reference (the one the
+// tests share, tests/support/reference_match.h) on arbitrary bytes: which
+// records of a block match one or two words, in both comparisons, and where
+// each word occurs in them. Half of the byte values stand for pieces of
+// Shift-JIS that make the traps likely (lone and invalid lead bytes, trail
+// bytes that look like ASCII, half-width kana with voiced marks, characters
+// code page 932 holds twice, both line ends); the other half stand for
+// themselves. The block is searched as one chunk or as two cut at a line end,
+// after tuning on any prefix.
 
-#include "tests/zsfind/reference_match.h"
+#include "tests/support/reference_match.h"
 #include "zsfind/record_matcher.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

@@ -4,7 +4,7 @@
 // against a plain character-by-character reference; where folding changes
 // nothing the two comparisons must agree; long records take linear time.
 
-#include "tests/zsfind/reference_match.h"
+#include "tests/support/reference_match.h"
 #include "zsfind/database_scan.h"
 #include "zsfind/file_system.h"
 #include "zsfind/sjis.h"
