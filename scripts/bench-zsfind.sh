@@ -1,17 +1,23 @@
 #!/usr/bin/env bash
-# Times zsfind against ripgrep and grep on a large Shift-JIS bibliography and
+# Times zsfind against ripgrep and grep on a large Shift-JIS bibliography,
 # counts the records each returns (byte searches find false matches that
-# straddle characters; ripgrep's transcoding search does not fold widths).
+# straddle characters; ripgrep's transcoding search does not fold widths), and
+# measures zsfind's peak memory and its time on the longest records.
 #
 # Usage: scripts/bench-zsfind.sh [MEGABYTES] [WIN32_BUILD_DIR]
 #   MEGABYTES        size of the generated database (default 200)
 #   WIN32_BUILD_DIR  also time that build's zsfind.exe under Wine, for the record
-# Needs hyperfine, ripgrep, grep and time; run from anywhere. Builds a native
-# Release zsfind (-O2) in build/zsfind-bench.
+# Environment: RUNS (default 21) rounds per table; ZSFIND_BEFORE=PATH adds the
+# rows of another zsfind binary (an earlier build) to the same rounds.
+# Needs ripgrep, grep, python3 and GNU time; run from anywhere. Builds a
+# native Release zsfind (-O2) in build/zsfind-bench. Timings are medians of
+# rounds in which every command runs once, in turn, on a warm file cache, so
+# that load from other programs falls on all of them alike.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 megabytes=${1:-200}
 win32_build=${2:-}
+runs=${RUNS:-21}
 build=build/zsfind-bench
 data=$build/bench-data
 big=$data/bibliography-${megabytes}mb.txt
@@ -20,56 +26,113 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" >/dev/null
 cmake --build "$build" --target zsfind >/dev/null
 zsfind=$PWD/$build/zsfind/zsfind
+before=${ZSFIND_BEFORE:-}
 mkdir -p "$data"
 [[ -f $big ]] || python3 tools/make_sample_db.py --big "$big" --megabytes "$megabytes"
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 
+sjis() { printf '%s' "$1" | iconv -f UTF-8 -t CP932; }
+# ripgrep 13 takes no invalid UTF-8 in a pattern: the same literal as escapes.
+rg_bytes() { printf '(?-u)'; sjis "$1" | od -An -v -tx1 | tr -s ' \n' ' ' | sed 's/ \([0-9a-f][0-9a-f]\)/\\x\1/g; s/ //g'; }
+export ZSFIND=$zsfind BEFORE=$before BIG=$big OUT=$out
+
+count() { head -n 1 "$1" | iconv -f CP932 -t UTF-8 | grep -o '該当：[0-9]*' | tr -dc 0-9; }
+peak_kib() { /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -n 1; }
+
+# Runs each "name<TAB>command" line once per round, in turn, after a warm-up
+# round; prints a table row per command: median and fastest time, and the
+# median's ratio to the command named by $BASE (how many times as fast).
+rounds() {
+  python3 - "$runs" <<'PY'
+import os, statistics, subprocess, sys, time
+runs = int(sys.argv[1])
+commands = [line.split("\t", 1) for line in os.environ["COMMANDS"].strip().split("\n")]
+times = {name: [] for name, _ in commands}
+for round_ in range(runs + 1):
+    for name, command in commands:
+        start = time.perf_counter()
+        subprocess.run(["bash", "-c", command], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if round_ > 0:
+            times[name].append(time.perf_counter() - start)
+base = statistics.median(times[os.environ["BASE"]])
+print("| command | median ms | fastest ms | speed vs %s |" % os.environ["BASE"].replace("|", "\\|"))
+print("|---|---:|---:|---:|")
+for name, _ in commands:
+    median = statistics.median(times[name])
+    print("| %s | %.1f | %.1f | %.2fx |" % (name.replace("|", "\\|"), median * 1000, min(times[name]) * 1000, base / median))
+PY
+}
+
+zs='"$ZSFIND" --text-out "$OUT/t.txt" --html-out "$OUT/t.htm"'
+zs_before='"$BEFORE" --text-out "$OUT/b.txt" --html-out "$OUT/b.htm"'
+
 # Two words with a few thousand matching records, both holding a 0x5C trail
 # byte; a pair whose matches differ with width folding; and 塔 (93 83), absent
 # from the data, whose bytes a byte search finds wherever a character ending in
 # 0x93 comes before a katakana (lead byte 0x83).
-sjis() { printf '%s' "$1" | iconv -f UTF-8 -t CP932; }
-# ripgrep 13 takes no invalid UTF-8 in a pattern: the same literal as escapes.
-rg_bytes() { printf '(?-u)'; sjis "$1" | od -An -v -tx1 | tr -s ' \n' ' ' | sed 's/ \([0-9a-f][0-9a-f]\)/\\x\1/g; s/ //g'; }
-export ZSFIND=$zsfind BIG=$big OUT=$out
-
-count_zsfind() { head -n 1 "$out/out.txt" | iconv -f CP932 -t UTF-8 | grep -o '該当：[0-9]*' | tr -dc 0-9; }
-
 run_pair() {
   local u1=$1 u2=$2
   export W1 W2 R1 R2 U1=$u1 U2=$u2
   W1=$(sjis "$u1") W2=$(sjis "$u2") R1=$(rg_bytes "$u1") R2=$(rg_bytes "$u2")
+  echo
   echo "== words: $u1 / $u2 on $(du -m "$big" | cut -f1) MB"
   cat "$big" >/dev/null  # warm cache
-  local zs='"$ZSFIND" --text-out "$OUT/h.txt" --html-out "$OUT/h.htm"'
-  "$zsfind" --exact --text-out "$out/out.txt" --html-out "$out/out.htm" "$W1" "$W2" "$big" || true
-  echo "records: zsfind --exact $(count_zsfind)"
-  echo "records: rg bytes | rg bytes $(rg -a "$R1" "$big" | rg -a "$R2" | wc -l)"
-  echo "records: grep -F | grep -F (C) $(LC_ALL=C grep -a -F "$W1" "$big" | LC_ALL=C grep -a -F "$W2" | wc -l)"
-  "$zsfind" --text-out "$out/out.txt" --html-out "$out/out.htm" "$W1" "$W2" "$big" || true
-  echo "records: zsfind (default) $(count_zsfind)"
-  echo "records: rg -i -E shift_jis | rg -i $(rg -i -E shift_jis "$u1" "$big" | rg -i "$u2" | wc -l)"
-  # The words go through the environment: hyperfine takes only UTF-8 commands.
-  hyperfine -i --warmup 2 --runs 10 --style basic \
-    -n "zsfind --exact" "$zs"' --exact "$W1" "$W2" "$BIG"' \
-    -n "zsfind (default)" "$zs"' "$W1" "$W2" "$BIG"' \
-    -n "rg | rg (bytes)" 'rg -a "$R1" "$BIG" | rg -a "$R2" >/dev/null' \
-    -n "grep -F | grep -F (C locale)" 'LC_ALL=C grep -a -F "$W1" "$BIG" | LC_ALL=C grep -a -F "$W2" >/dev/null' \
-    -n "rg -i -E shift_jis | rg -i" 'rg -i -E shift_jis "$U1" "$BIG" | rg -i "$U2" >/dev/null' 2>&1 |
-    grep -E "Benchmark|Time|Range"
-  echo "peak memory (KiB): $(/usr/bin/time -f %M "$zsfind" --text-out "$out/c.txt" \
-    --html-out "$out/c.htm" "$W1" "$W2" "$big" 2>&1 >/dev/null | tail -n 1)"
+  "$zsfind" --exact --text-out "$out/x.txt" --html-out "$out/x.htm" "$W1" "$W2" "$big" || true
+  "$zsfind" --text-out "$out/f.txt" --html-out "$out/f.htm" "$W1" "$W2" "$big" || true
+  echo "records: zsfind --exact $(count "$out/x.txt"), zsfind (default) $(count "$out/f.txt")," \
+    "rg | rg (bytes) $(rg -a "$R1" "$big" | rg -a "$R2" | wc -l)," \
+    "grep -F | grep -F (C) $(LC_ALL=C grep -a -F "$W1" "$big" | LC_ALL=C grep -a -F "$W2" | wc -l)," \
+    "rg -i -E shift_jis | rg -i $(rg -i -E shift_jis "$u1" "$big" | rg -i "$u2" | wc -l)"
+  COMMANDS=$(
+    printf 'zsfind --exact\t%s --exact "$W1" "$W2" "$BIG"\n' "$zs"
+    printf 'zsfind (default)\t%s "$W1" "$W2" "$BIG"\n' "$zs"
+    if [[ -n $before ]]; then
+      printf 'before: zsfind --exact\t%s --exact "$W1" "$W2" "$BIG"\n' "$zs_before"
+      printf 'before: zsfind (default)\t%s "$W1" "$W2" "$BIG"\n' "$zs_before"
+    fi
+    printf 'rg | rg (bytes)\trg -a "$R1" "$BIG" | rg -a "$R2"\n'
+    printf 'grep -F | grep -F (C locale)\tLC_ALL=C grep -a -F "$W1" "$BIG" | LC_ALL=C grep -a -F "$W2"\n'
+  ) BASE='rg | rg (bytes)' rounds
+  echo "peak memory (KiB): --exact $(peak_kib "$zsfind" --exact --text-out "$out/p.txt" \
+    --html-out "$out/p.htm" "$W1" "$W2" "$big"), default $(peak_kib "$zsfind" --text-out \
+    "$out/p.txt" --html-out "$out/p.htm" "$W1" "$W2" "$big")"
 }
 
 run_pair 能登 表面
 run_pair ガス 超伝導
 run_pair 研究 塔
 
-# Memory stays bounded even for one endless record.
-head -c $((64 << 20)) /dev/zero | tr '\0' 'x' >"$out/one-line.txt"
-echo "peak memory for one 64 MiB record (KiB): $(/usr/bin/time -f %M "$zsfind" \
-  --text-out "$out/d.txt" --html-out "$out/d.htm" xx yy "$out/one-line.txt" 2>&1 >/dev/null | tail -n 1)"
+# The longest records searched (16 MiB): peak memory and time. Each database
+# has a short record before and after the long one.
+long_record() {
+  local name=$1 unit=$2
+  python3 -c "import sys; u=bytes.fromhex(sys.argv[1]); n=(16<<20)-64
+sys.stdout.buffer.write(b'first\r\n' + (u*(n//len(u)+1))[:n] + b'\r\nlast\r\n')" "$unit" >"$out/$name.txt"
+}
+long_record ones 01        # one long hit: every byte escaped
+long_record cells 3c6109   # "<a\t": a hit at every byte, a cell at every third
+long_record as 61          # "aaaa": a 1 KiB word matches all but its end everywhere
+long_record abs 6162       # "abab": a 1 KiB word matches at every other byte
+a1023b=$(printf 'a%.0s' $(seq 1023))b
+ab512=$(printf 'ab%.0s' $(seq 512))
+echo
+echo "== the longest records (16 MiB)"
+echo "peak memory (KiB), 0x01 record searched for 0x01: $(peak_kib "$zsfind" --text-out \
+  "$out/l.txt" --html-out "$out/l.htm" $'\x01' '' "$out/ones.txt")"
+if [[ -n $before ]]; then
+  echo "before: peak memory (KiB), 0x01 record searched for 0x01: $(peak_kib "$before" \
+    --text-out "$out/l.txt" --html-out "$out/l.htm" $'\x01' '' "$out/ones.txt")"
+fi
+echo "peak memory (KiB), '<a<TAB>' record searched for '<' and 'a': $(peak_kib "$zsfind" \
+  --text-out "$out/l.txt" --html-out "$out/l.htm" '<' a "$out/cells.txt")"
+export A1023B=$a1023b AB512=$ab512 LONG=$out
+COMMANDS=$(
+  printf '1 KiB word, no match, --exact\t%s --exact "$A1023B" "" "$LONG/as.txt"\n' "$zs"
+  printf '1 KiB word, no match, default\t%s "$A1023B" "" "$LONG/as.txt"\n' "$zs"
+  printf '1 KiB word, matches everywhere, --exact\t%s --exact "$AB512" "" "$LONG/abs.txt"\n' "$zs"
+  printf '1 KiB word, matches everywhere, default\t%s "$AB512" "" "$LONG/abs.txt"\n' "$zs"
+) BASE='1 KiB word, no match, --exact' runs=5 rounds
 
 if [[ -n $win32_build ]]; then
   source scripts/wine-harness.sh
@@ -77,12 +140,11 @@ if [[ -n $win32_build ]]; then
   trap 'harness_stop; rm -rf "$out"' EXIT
   harness_start "$PWD/$win32_build/wine-template"
   exe=$PWD/$win32_build/zsfind/zsfind.exe
-  export W1=$(sjis 能登) W2=$(sjis 表面)
   # Wine reads its arguments as UTF-8; the words go in as such.
   hyperfine -i --warmup 1 --runs 5 --style basic \
     -n "zsfind.exe --exact under Wine" "wine $exe --exact --text-out Z:$out/w.txt --html-out Z:$out/w.htm 能登 表面 Z:$big" \
     -n "zsfind.exe under Wine" "wine $exe --text-out Z:$out/w.txt --html-out Z:$out/w.htm 能登 表面 Z:$big" 2>&1 |
     grep -E "Benchmark|Time|Range"
-  echo "records: zsfind.exe under Wine $(head -n 1 "$out/w.txt" | iconv -f CP932 -t UTF-8 | grep -o '該当：[0-9]*')"
+  echo "records: zsfind.exe under Wine $(count "$out/w.txt")"
   harness_stop
 fi

@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build googletest clang libclang-rt-14-dev clang-format
   g++-mingw-w64-i686 wine wine32:i386 xvfb xauth x11-utils imagemagick
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine locales
-  tidy hyperfine ripgrep python3 time nsis
+  tidy hyperfine ripgrep python3 time nsis chromium
   cups cups-client printer-driver-cups-pdf libcups2:i386 poppler-utils
 )
 

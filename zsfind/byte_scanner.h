@@ -1,33 +1,36 @@
 #pragma once
-// Finds the next byte that belongs to a small set, or the next place where two
-// given bytes stand a given distance apart: the prefilter that lets the search
-// skip over text which cannot hold a match.
+// The prefilter that lets the search skip over text which cannot hold a
+// match: finds the next place where one of a few byte pairs stands (a first
+// byte, and a second byte a given distance after it).
 
-#include <array>
 #include <cstddef>
 #include <vector>
 
+struct TBytePair {
+  unsigned char First;
+  std::size_t Distance;  // 0: the first byte alone (Second is then First)
+  unsigned char Second;
+};
+
 class TByteScanner {
  public:
-  static constexpr std::size_t kMaxBytes = 16;
+  // Every character has at most this many encodings (A, a, Ａ and ａ).
+  static constexpr std::size_t kMaxPairs = 4;
 
-  // 1 to kMaxBytes distinct bytes.
-  explicit TByteScanner(const std::vector<unsigned char>& bytes);
-  // first, and second `distance` (> 0) bytes after it.
-  TByteScanner(unsigned char first, std::size_t distance, unsigned char second);
+  // 1 to kMaxPairs pairs.
+  explicit TByteScanner(std::vector<TBytePair> pairs);
 
-  // The first position in [p, end) whose byte is in the set (or that holds
-  // the pair), or end.
-  const unsigned char* Find(const unsigned char* p, const unsigned char* end) const;
+  // The first position p in [from, end) at which a pair stands whole
+  // (p + Distance < end), or end.
+  const unsigned char* Find(const unsigned char* from, const unsigned char* end) const;
 
  private:
-  const unsigned char* FindScalar(const unsigned char* p, const unsigned char* end) const;
-  const unsigned char* FindVector(const unsigned char* p, const unsigned char* end) const;
-  const unsigned char* FindPair(const unsigned char* p, const unsigned char* end) const;
+  bool StandsAt(const unsigned char* p, const unsigned char* end) const;
+  const unsigned char* FindScalar(const unsigned char* from, const unsigned char* end) const;
+  const unsigned char* FindByte(const unsigned char* from, const unsigned char* end) const;
+  const unsigned char* FindPair(const unsigned char* from, const unsigned char* end) const;
+  const unsigned char* FindAny(const unsigned char* from, const unsigned char* end) const;
 
-  std::array<unsigned char, kMaxBytes> Set{};
-  std::size_t Count;
-  std::array<bool, 256> Member{};
-  std::size_t Distance = 0;  // of the pair; 0 for a set
-  unsigned char Second = 0;
+  std::vector<TBytePair> Pairs;
+  std::size_t Reach = 0;  // the longest distance
 };

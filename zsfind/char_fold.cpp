@@ -2,16 +2,26 @@
 
 #include "zsfind/sjis.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace {
 
-// Full-width forms of the half-width katakana block 0xA1..0xDF, in order.
-constexpr char kFullWidthKana[] =
-    "。「」、・ヲァィゥェォャュョッーアイウエオカキクケコサシスセソタチツテトナニヌネノ"
-    "ハヒフヘホマミムメモヤユヨラリルレロワン゛゜";
-static_assert(sizeof(kFullWidthKana) == 2 * (0xDF - 0xA1 + 1) + 1,
-              "the kana table must be compiled to code page 932");
+// Full-width forms of the half-width katakana block 0xA1..0xDF, in order, as
+// code page 932 codes (written as numbers so that the table does not depend on
+// the compiler's execution character set).
+constexpr std::uint16_t kFullWidthKana[] = {
+    0x8142, 0x8175, 0x8176, 0x8141, 0x8145, 0x8392, 0x8340, 0x8342,  // 。「」、・ヲァィ
+    0x8344, 0x8346, 0x8348, 0x8383, 0x8385, 0x8387, 0x8362, 0x815B,  // ゥェォャュョッー
+    0x8341, 0x8343, 0x8345, 0x8347, 0x8349, 0x834A, 0x834C, 0x834E,  // アイウエオカキク
+    0x8350, 0x8352, 0x8354, 0x8356, 0x8358, 0x835A, 0x835C, 0x835E,  // ケコサシスセソタ
+    0x8360, 0x8363, 0x8365, 0x8367, 0x8369, 0x836A, 0x836B, 0x836C,  // チツテトナニヌネ
+    0x836D, 0x836E, 0x8371, 0x8374, 0x8377, 0x837A, 0x837D, 0x837E,  // ノハヒフヘホマミ
+    0x8380, 0x8381, 0x8382, 0x8384, 0x8386, 0x8388, 0x8389, 0x838A,  // ムメモヤユヨラリ
+    0x838B, 0x838C, 0x838D, 0x838F, 0x8393, 0x814A, 0x814B,          // ルレロワン゛゜
+};
+static_assert(std::size(kFullWidthKana) == 0xDF - 0xA1 + 1);
 
 constexpr std::uint16_t Code(unsigned lead, unsigned trail) {
   return static_cast<std::uint16_t>(lead << 8 | trail);
@@ -78,11 +88,7 @@ constexpr TTables BuildTables() {
   for (unsigned b = 0; b < 256; ++b) {
     t.Single[b] = static_cast<std::uint16_t>(b >= 'a' && b <= 'z' ? b - 'a' + 'A' : b);
   }
-  for (unsigned b = 0xA1; b <= 0xDF; ++b) {
-    const unsigned i = 2 * (b - 0xA1);
-    t.Single[b] = Code(static_cast<unsigned char>(kFullWidthKana[i]),
-                       static_cast<unsigned char>(kFullWidthKana[i + 1]));
-  }
+  for (unsigned b = 0xA1; b <= 0xDF; ++b) t.Single[b] = kFullWidthKana[b - 0xA1];
   // Voiced kana follow their plain form in code page 932: カ ガ, ハ バ パ.
   for (unsigned b = 0xB6; b <= 0xC4; ++b) t.Voiced[b] = t.Single[b] + 1;
   for (unsigned b = 0xCA; b <= 0xCE; ++b) {
@@ -110,21 +116,44 @@ TFoldedChar ReadFolded(const unsigned char* p, const unsigned char* end) {
   return {kTables.Single[b], 1};
 }
 
-std::vector<TEncoding> EncodingsOf(std::uint16_t code) {
-  std::vector<TEncoding> found;
+namespace {
+
+struct TCodedEncoding {
+  std::uint16_t Code;
+  TEncoding Encoding;
+};
+
+bool ByCode(const TCodedEncoding& a, const TCodedEncoding& b) { return a.Code < b.Code; }
+
+// Every byte sequence that reads as one character, by folded code. A lead
+// byte takes whatever byte follows as its trail, so every one of the 256
+// counts, not only the trails the code page assigns.
+std::vector<TCodedEncoding> BuildEncodingIndex() {
+  std::vector<TCodedEncoding> index;
   for (unsigned b = 0; b < 256; ++b) {
     const auto first = static_cast<unsigned char>(b);
     if (IsLeadByte(first)) {
-      for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
-        if (kTables.Double[LeadIndex(b) << 8 | trail] == code) {
-          found.push_back({{first, static_cast<unsigned char>(trail)}, 2});
-        }
+      for (unsigned trail = 0; trail < 256; ++trail) {
+        index.push_back({kTables.Double[LeadIndex(b) << 8 | trail],
+                         {{first, static_cast<unsigned char>(trail)}, 2}});
       }
       continue;
     }
-    if (kTables.Single[b] == code) found.push_back({{first, 0}, 1});
-    if (kTables.Voiced[b] == code) found.push_back({{first, 0xDE}, 2});
-    if (kTables.SemiVoiced[b] == code) found.push_back({{first, 0xDF}, 2});
+    index.push_back({kTables.Single[b], {{first, 0}, 1}});
+    if (kTables.Voiced[b] != 0) index.push_back({kTables.Voiced[b], {{first, 0xDE}, 2}});
+    if (kTables.SemiVoiced[b] != 0) index.push_back({kTables.SemiVoiced[b], {{first, 0xDF}, 2}});
   }
+  std::stable_sort(index.begin(), index.end(), ByCode);
+  return index;
+}
+
+}  // namespace
+
+std::vector<TEncoding> EncodingsOf(std::uint16_t code) {
+  static const std::vector<TCodedEncoding> index = BuildEncodingIndex();
+  const auto [from, to] =
+      std::equal_range(index.begin(), index.end(), TCodedEncoding{code, {}}, ByCode);
+  std::vector<TEncoding> found;
+  for (auto it = from; it != to; ++it) found.push_back(it->Encoding);
   return found;
 }

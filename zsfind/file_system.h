@@ -27,9 +27,17 @@ class TReadFile {
   std::intptr_t Handle = -1;
 };
 
+#if !defined(_WIN32)
+// (Not on Windows: there a page of a mapped view that cannot be read, a
+// network or USB drive gone, raises an exception that this compiler's C++
+// cannot catch, so the database is read with ReadFile, whose errors are
+// return values.)
+//
 // A read-only view of part of a file, mapped rather than copied: reading a
-// large database this way saves the copy out of the system's file cache. The
-// view is released when the object goes.
+// large database this way saves the copy out of the system's file cache. A
+// page that cannot be read (the file cut short under the view, an I/O error)
+// reads as zeros and is recorded, instead of ending the process with SIGBUS.
+// The view is released when the object goes.
 class TFileView {
  public:
   // Offsets of views must be multiples of this (the coarsest of the systems').
@@ -43,12 +51,18 @@ class TFileView {
   // Null when the file cannot be mapped (the caller then reads it instead).
   const unsigned char* Map(TReadFile& file, std::uint64_t offset, std::size_t size);
 
+  // Whether a page of any view could not be read since ClearFailures.
+  static bool AnyFailed();
+  static void ClearFailures();
+
  private:
   void Release();
 
   void* Address = nullptr;
   std::size_t Size = 0;
+  int Slot = -1;  // of the guarded ranges
 };
+#endif
 
 class TWriteFile {
  public:
@@ -57,8 +71,8 @@ class TWriteFile {
   TWriteFile& operator=(const TWriteFile&) = delete;
   ~TWriteFile();
 
-  // Creates or empties the file.
-  bool Create(const std::string& path);
+  // Creates the file; false when anything (a file, a link) has the name.
+  bool CreateNew(const std::string& path);
   // Writes are buffered; a failure sticks and is reported by Close.
   void Write(std::string_view data);
   std::uint64_t Offset() const { return Written + Pending.size(); }
@@ -77,15 +91,31 @@ class TWriteFile {
   bool Failed = false;
 };
 
+// Holds a lock on a folder's results while it lives: one writer at a time
+// replaces or appends to the results in it, whichever process it is in (a
+// named mutex on Windows, flock on the folder elsewhere).
+class TFolderLock {
+ public:
+  TFolderLock() = default;
+  TFolderLock(const TFolderLock&) = delete;
+  TFolderLock& operator=(const TFolderLock&) = delete;
+  ~TFolderLock();
+
+  // Waits for the lock; false when it cannot be had (the folder is missing).
+  bool Lock(const std::string& folder);
+
+ private:
+  std::intptr_t Handle = -1;
+};
+
 bool FileExists(const std::string& path);
 // Creates the folder when it is missing; true when it exists afterwards.
 bool MakeDirectory(const std::string& path);
 // Moves from over to, replacing to.
 bool MoveReplacing(const std::string& from, const std::string& to);
 bool RemoveFile(const std::string& path);
-// This process's id, which keeps the temporary files of searches that run at
-// the same time apart.
-unsigned long ProcessId();
+// Bytes from the system's random source, for names no one can guess.
+bool RandomBytes(unsigned char* buffer, std::size_t size);
 // The process's command line as the system holds it, where it has one.
 std::optional<std::string> RawCommandLine();
 // The folder part of a path (up to its last separator that is a whole

@@ -15,8 +15,15 @@ std::string ParentDirectory(std::string_view path) {
 
 void TWriteFile::Write(std::string_view data) {
   constexpr std::size_t kBufferSize = 256 * 1024;
-  Pending.append(data);
-  if (Pending.size() >= kBufferSize) Flush();
+  if (data.size() < kBufferSize) {
+    Pending.append(data);
+    if (Pending.size() >= kBufferSize) Flush();
+    return;
+  }
+  // Written as it stands: a long record never doubles in the buffer.
+  Flush();
+  if (!Failed) Failed = !RawWrite(data);
+  Written += data.size();
 }
 
 void TWriteFile::Flush() {

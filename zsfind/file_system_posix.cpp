@@ -1,16 +1,64 @@
 #include "zsfind/file_system.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/mman.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 
 namespace {
 
 int Fd(std::intptr_t handle) { return static_cast<int>(handle); }
+
+// The views the bus-error handler guards: [GuardBegin, GuardEnd) per slot (a
+// zero begin marks a free slot), and whether a page of one had to be replaced.
+constexpr int kGuardSlots = 8;
+std::atomic<std::uintptr_t> GuardBegin[kGuardSlots];
+std::atomic<std::uintptr_t> GuardEnd[kGuardSlots];
+std::atomic<bool> GuardFailed{false};
+std::uintptr_t PageSize = 4096;
+struct sigaction PreviousBusAction {};
+
+bool IsGuarded(std::uintptr_t at) {
+  for (int i = 0; i < kGuardSlots; ++i) {
+    const std::uintptr_t begin = GuardBegin[i].load();
+    if (begin != 0 && at >= begin && at < GuardEnd[i].load()) return true;
+  }
+  return false;
+}
+
+void OnBusError(int signal, siginfo_t* info, void*) {
+  const auto at = reinterpret_cast<std::uintptr_t>(info->si_addr);
+  if (IsGuarded(at)) {
+    void* zeros = mmap(reinterpret_cast<void*>(at - at % PageSize), PageSize, PROT_READ,
+                       MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0);
+    if (zeros != MAP_FAILED) {
+      // The faulting read is tried again and now finds zeros.
+      GuardFailed = true;
+      return;
+    }
+  }
+  // Not a page of the view: whoever handled the signal before handles it.
+  sigaction(signal, &PreviousBusAction, nullptr);
+}
+
+void InstallBusErrorHandler() {
+  static const bool installed = [] {
+    PageSize = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    struct sigaction action {};
+    action.sa_sigaction = OnBusError;
+    action.sa_flags = SA_SIGINFO;
+    sigemptyset(&action.sa_mask);
+    return sigaction(SIGBUS, &action, &PreviousBusAction) == 0;
+  }();
+  (void)installed;
+}
 
 }  // namespace
 
@@ -50,27 +98,46 @@ bool TReadFile::Seek(std::uint64_t offset) {
 TFileView::~TFileView() { Release(); }
 
 void TFileView::Release() {
-  if (Address) munmap(Address, Size);
+  if (!Address) return;
+  GuardBegin[Slot] = 0;
+  GuardEnd[Slot] = 0;
+  munmap(Address, Size);
   Address = nullptr;
 }
 
 const unsigned char* TFileView::Map(TReadFile& file, std::uint64_t offset, std::size_t size) {
   Release();
+  InstallBusErrorHandler();
   // Populated at once: one call instead of a page fault per page.
   void* view = mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, Fd(file.Handle),
                     static_cast<off_t>(offset));
   if (view == MAP_FAILED) return nullptr;
+  const auto begin = reinterpret_cast<std::uintptr_t>(view);
+  // A free slot is claimed by its begin; its end (zero while free) follows.
+  for (Slot = 0; Slot < kGuardSlots; ++Slot) {
+    std::uintptr_t free = 0;
+    if (GuardBegin[Slot].compare_exchange_strong(free, begin)) break;
+  }
+  if (Slot == kGuardSlots) {
+    munmap(view, size);
+    return nullptr;
+  }
+  GuardEnd[Slot] = begin + size;
   Address = view;
   Size = size;
   return static_cast<const unsigned char*>(view);
 }
 
+bool TFileView::AnyFailed() { return GuardFailed; }
+
+void TFileView::ClearFailures() { GuardFailed = false; }
+
 TWriteFile::~TWriteFile() {
   if (Handle >= 0) close(Fd(Handle));
 }
 
-bool TWriteFile::Create(const std::string& path) {
-  Handle = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+bool TWriteFile::CreateNew(const std::string& path) {
+  Handle = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
   return Handle >= 0;
 }
 
@@ -96,9 +163,22 @@ bool TWriteFile::Close() {
   return closed && !Failed;
 }
 
-bool FileExists(const std::string& path) {
-  struct stat st {};
-  return stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+TFolderLock::~TFolderLock() {
+  // Closing the folder releases its lock.
+  if (Handle >= 0) close(Fd(Handle));
+}
+
+bool TFolderLock::Lock(const std::string& folder) {
+  const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  while (flock(fd, LOCK_EX) != 0) {
+    if (errno != EINTR) {
+      close(fd);
+      return false;
+    }
+  }
+  Handle = fd;
+  return true;
 }
 
 bool MakeDirectory(const std::string& path) {
@@ -113,6 +193,8 @@ bool MoveReplacing(const std::string& from, const std::string& to) {
 
 bool RemoveFile(const std::string& path) { return unlink(path.c_str()) == 0; }
 
-unsigned long ProcessId() { return static_cast<unsigned long>(getpid()); }
+bool RandomBytes(unsigned char* buffer, std::size_t size) {
+  return getrandom(buffer, size, 0) == static_cast<ssize_t>(size);
+}
 
 std::optional<std::string> RawCommandLine() { return std::nullopt; }

@@ -1,6 +1,11 @@
 #include "zsfind/file_system.h"
 
 #include <windows.h>
+#include <ntsecapi.h>
+
+#include "zsfind/sjis.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -12,6 +17,28 @@ std::intptr_t FromHandle(HANDLE h) {
 
 // Win32 I/O calls take at most a DWORD per call.
 constexpr std::size_t kMaxCall = 1u << 30;
+
+// One name per result folder for this session's zsfind processes: the
+// folder's path with ASCII letters in upper case (Windows paths ignore case),
+// hashed (FNV-1a), since a mutex name may not hold a backslash.
+std::string MutexName(const std::string& folder) {
+  std::uint64_t hash = 14695981039346656037ull;
+  const auto* p = reinterpret_cast<const unsigned char*>(folder.data());
+  const auto* end = p + folder.size();
+  while (p < end) {
+    const std::size_t length = CharLength(p, end);
+    for (std::size_t i = 0; i < length; ++i, ++p) {
+      unsigned char c = *p;
+      if (length == 1 && c >= 'a' && c <= 'z') c = static_cast<unsigned char>(c - 'a' + 'A');
+      if (length == 1 && c == '/') c = '\\';
+      hash = (hash ^ c) * 1099511628211ull;
+    }
+  }
+  char name[48];
+  std::snprintf(name, sizeof name, "Local\\zsfind-results-%016llx",
+                static_cast<unsigned long long>(hash));
+  return name;
+}
 
 }  // namespace
 
@@ -45,33 +72,12 @@ bool TReadFile::Seek(std::uint64_t offset) {
   return SetFilePointerEx(H(Handle), to, nullptr, FILE_BEGIN) != 0;
 }
 
-TFileView::~TFileView() { Release(); }
-
-void TFileView::Release() {
-  if (Address) UnmapViewOfFile(Address);
-  Address = nullptr;
-}
-
-const unsigned char* TFileView::Map(TReadFile& file, std::uint64_t offset, std::size_t size) {
-  Release();
-  HANDLE mapping = CreateFileMappingA(H(file.Handle), nullptr, PAGE_READONLY, 0, 0, nullptr);
-  if (!mapping) return nullptr;
-  void* view = MapViewOfFile(mapping, FILE_MAP_READ, static_cast<DWORD>(offset >> 32),
-                             static_cast<DWORD>(offset), size);
-  // The view keeps the mapping alive by itself.
-  CloseHandle(mapping);
-  if (!view) return nullptr;
-  Address = view;
-  Size = size;
-  return static_cast<const unsigned char*>(view);
-}
-
 TWriteFile::~TWriteFile() {
   if (Handle != -1) CloseHandle(H(Handle));
 }
 
-bool TWriteFile::Create(const std::string& path) {
-  Handle = FromHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+bool TWriteFile::CreateNew(const std::string& path) {
+  Handle = FromHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
   return Handle != -1;
 }
@@ -107,9 +113,23 @@ bool TWriteFile::Close() {
   return closed && !Failed;
 }
 
-bool FileExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+TFolderLock::~TFolderLock() {
+  if (Handle == -1) return;
+  ReleaseMutex(H(Handle));
+  CloseHandle(H(Handle));
+}
+
+bool TFolderLock::Lock(const std::string& folder) {
+  HANDLE mutex = CreateMutexA(nullptr, FALSE, MutexName(folder).c_str());
+  if (!mutex) return false;
+  // An abandoned mutex (its holder died) is owned all the same.
+  const DWORD waited = WaitForSingleObject(mutex, INFINITE);
+  if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
+    CloseHandle(mutex);
+    return false;
+  }
+  Handle = reinterpret_cast<std::intptr_t>(mutex);
+  return true;
 }
 
 bool MakeDirectory(const std::string& path) {
@@ -124,6 +144,8 @@ bool MoveReplacing(const std::string& from, const std::string& to) {
 
 bool RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
 
-unsigned long ProcessId() { return GetCurrentProcessId(); }
+bool RandomBytes(unsigned char* buffer, std::size_t size) {
+  return RtlGenRandom(buffer, static_cast<ULONG>(size)) != FALSE;
+}
 
 std::optional<std::string> RawCommandLine() { return std::string(GetCommandLineA()); }

@@ -15,6 +15,7 @@ inline constexpr int kExitNotFound = 1;
 inline constexpr int kExitBadRequest = 2;
 inline constexpr int kExitDatabaseProblem = 3;
 inline constexpr int kExitCannotWrite = 4;
+inline constexpr int kExitIncomplete = 5;  // out of memory
 
 struct TFindRequest {
   TQuery Query;

@@ -16,7 +16,18 @@ constexpr std::string_view kDocumentHead =
     "section{border-top:2px solid #888;margin-top:1em}\r\n"
     "p.r{margin:.3em 0;padding:.2em;border-bottom:1px solid #ddd}\r\n"
     "p.e{color:#c00}\r\n"
+    "table.r{border-collapse:collapse;margin:.5em 0}\r\n"
+    "table.r td{border:1px solid #bbb;padding:.2em .4em;vertical-align:top}\r\n"
     "mark{background:#ff6}\r\n"
+    "figure.chart{margin:.5em 0}\r\n"
+    "figure.chart svg{max-width:100%;height:auto;font-size:10px}\r\n"
+    "@media print{\r\n"
+    "body{font-size:10pt}\r\n"
+    "h2,figure.chart,tr,p.r{break-inside:avoid}\r\n"
+    "h2{break-after:avoid}\r\n"
+    "mark{background:none;font-weight:bold;text-decoration:underline}\r\n"
+    "p.e{color:#000;font-weight:bold}\r\n"
+    "}\r\n"
     "</style>\r\n"
     "</head>\r\n"
     "<body>\r\n"
@@ -26,7 +37,7 @@ constexpr std::string_view kDocumentTail = "</body>\r\n</html>\r\n";
 
 bool IsTrailByte(unsigned char c) { return c >= 0x40 && c <= 0xFC && c != 0x7F; }
 
-// What one single byte becomes in HTML text.
+// What one single byte becomes in HTML text; empty when it stays as it is.
 std::string_view EscapeByte(unsigned char c) {
   switch (c) {
     case '&':
@@ -46,42 +57,60 @@ std::string_view EscapeByte(unsigned char c) {
   return isCharacter ? std::string_view() : "&#xFFFD;";
 }
 
-}  // namespace
-
-std::string EscapeHtml(std::string_view text, const std::vector<THit>& hits) {
+// Calls emit(piece) with the HTML form of the text, piece by piece, so that a
+// record of any length is written without a copy of it: the marked bytes in
+// <mark>, and, for a table row, each tab as the start of the next cell (a
+// mark that spans a tab is closed and opened again around it).
+template <typename TEmit>
+void EscapeTo(std::string_view text, const THitMask* hits, bool cells, TEmit emit) {
   const auto* begin = reinterpret_cast<const unsigned char*>(text.data());
   const auto* end = begin + text.size();
-  std::string html;
-  html.reserve(text.size() + 16 * hits.size());
-  auto hit = hits.begin();
+  const unsigned char* plain = begin;  // bytes not yet emitted that stay as they are
+  bool marked = false;
+  const auto flush = [&](const unsigned char* upTo) {
+    if (upTo > plain) {
+      emit({reinterpret_cast<const char*>(plain), static_cast<std::size_t>(upTo - plain)});
+    }
+  };
   for (const unsigned char* p = begin; p < end;) {
-    const auto at = static_cast<std::size_t>(p - begin);
-    if (hit != hits.end() && at == hit->End) {
-      html.append("</mark>");
-      ++hit;
+    const bool mark = hits && (*hits)[static_cast<std::size_t>(p - begin)];
+    std::string_view replacement;
+    std::size_t length = 1;
+    if (mark != marked) {
+      flush(p);
+      plain = p;
+      emit(mark ? "<mark>" : "</mark>");
+      marked = mark;
     }
-    if (hit != hits.end() && at == hit->Begin) html.append("<mark>");
     if (IsLeadByte(*p)) {
+      // The byte after a broken lead byte is shown on its own, so that a '<'
+      // there stays escaped for a browser too.
       if (p + 1 < end && IsTrailByte(p[1])) {
-        html.append(reinterpret_cast<const char*>(p), 2);
-        p += 2;
+        length = 2;
       } else {
-        // The byte after a broken lead byte is shown on its own, so that a
-        // '<' there stays escaped for a browser too.
-        html.append("&#xFFFD;");
-        ++p;
+        replacement = "&#xFFFD;";
       }
-      continue;
-    }
-    const std::string_view escaped = EscapeByte(*p);
-    if (escaped.empty()) {
-      html.push_back(static_cast<char>(*p));
+    } else if (cells && *p == '\t') {
+      replacement = marked ? "</mark></td><td><mark>" : "</td><td>";
     } else {
-      html.append(escaped);
+      replacement = EscapeByte(*p);
     }
-    ++p;
+    if (!replacement.empty()) {
+      flush(p);
+      emit(replacement);
+      plain = p + length;
+    }
+    p += length;
   }
-  if (hit != hits.end() && hit->End == text.size()) html.append("</mark>");
+  flush(end);
+  if (marked) emit("</mark>");
+}
+
+}  // namespace
+
+std::string EscapeHtml(std::string_view text) {
+  std::string html;
+  EscapeTo(text, nullptr, false, [&](std::string_view piece) { html.append(piece); });
   return html;
 }
 
@@ -96,6 +125,8 @@ std::uint64_t THtmlReport::KeptBytes() {
 }
 
 void THtmlReport::WriteHeader(const TQuery& query, bool newFile) {
+  InTable = false;
+  Years.Clear();
   TWriteFile& out = Out();
   if (newFile) out.Write(kDocumentHead);
   out.Write("<section>\r\n<h2>");
@@ -117,15 +148,36 @@ void THtmlReport::WriteHeader(const TQuery& query, bool newFile) {
   out.Write("<b>");
   WriteCountField();
   out.Write("</b></p>\r\n");
+  // The chart needs every record's year: it is filled in at the end.
+  ChartOffset = Reserve(TYearChart::kMaxSize);
+  out.Write("\r\n");
 }
 
-void THtmlReport::Record(std::string_view record, const std::vector<THit>& hits) {
-  Out().Write("<p class=\"r\">");
-  Out().Write(EscapeHtml(record, hits));
-  Out().Write("</p>\r\n");
+void THtmlReport::Record(std::string_view record, const THitMask& hits) {
+  Years.Add(record);
+  TWriteFile& out = Out();
+  const auto write = [&](std::string_view piece) { out.Write(piece); };
+  if (record.find('\t') == std::string_view::npos) {
+    EndTable();
+    out.Write("<p class=\"r\">");
+    EscapeTo(record, &hits, false, write);
+    out.Write("</p>\r\n");
+    return;
+  }
+  if (!InTable) out.Write("<table class=\"r\">\r\n");
+  InTable = true;
+  out.Write("<tr><td>");
+  EscapeTo(record, &hits, true, write);
+  out.Write("</td></tr>\r\n");
+}
+
+void THtmlReport::EndTable() {
+  if (InTable) Out().Write("</table>\r\n");
+  InTable = false;
 }
 
 void THtmlReport::Problem(std::string_view message) {
+  EndTable();
   Out().Write("<p class=\"e\">");
   Out().Write(zsmsg::kProblem);
   Out().Write(EscapeHtml(message));
@@ -133,6 +185,9 @@ void THtmlReport::Problem(std::string_view message) {
 }
 
 void THtmlReport::WriteFooter() {
+  EndTable();
+  const std::string chart = Years.Html();
+  if (!chart.empty() && chart.size() <= TYearChart::kMaxSize) Fill(ChartOffset, chart);
   Out().Write("</section>\r\n");
   Out().Write(kDocumentTail);
 }

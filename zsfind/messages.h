@@ -37,5 +37,15 @@ inline constexpr std::string_view kQuoteInArguments =
 inline constexpr std::string_view kBadMode =
     "比較方法の設定が正しくありません（fold または exact を指定してください）。";
 inline constexpr std::string_view kBadOptions = "zsfind の呼び出し方が正しくありません。";
+inline constexpr std::string_view kUnfinished =
+    "検索が終わっていません（まだ検索中か、途中で止まりました）。";
+inline constexpr std::string_view kOutOfMemory =
+    "メモリーが足りないため、検索を最後まで行えませんでした。";
+inline constexpr std::string_view kCannotWrite = "結果のファイルを書き換えられません：";
+
+// The HTML result's year chart.
+inline constexpr std::string_view kChartTitle = "年代別の該当件数";
+inline constexpr std::string_view kChartRecordsWithYear = "年のあるレコード ";
+inline constexpr std::string_view kDecadeSuffix = "年代";
 
 }  // namespace zsmsg

@@ -3,7 +3,7 @@
 #include "zsfind/char_fold.h"
 
 #include <algorithm>
-#include <array>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -20,31 +20,33 @@ const unsigned char* LastNewline(const unsigned char* begin, const unsigned char
 #endif
 }
 
-// How often the bytes occur in the sample, wherever they start.
-std::size_t Occurrences(std::string_view sample, std::string_view bytes) {
-  std::size_t n = 0;
-  for (auto at = sample.find(bytes); at != std::string_view::npos;
-       at = sample.find(bytes, at + 1)) {
-    ++n;
-  }
-  return n;
+// A literal anchor's form is at most this long, and its pair lies within it:
+// checking a candidate costs a bounded number of bytes.
+constexpr std::size_t kMaxForm = 32;
+// Of a form's bytes, pairs are made from this many of the rarest.
+constexpr std::size_t kRarest = 4;
+// The anchors are tried on at most this much of the sample, and at most this
+// many of them.
+constexpr std::size_t kTrialBytes = 256 * 1024;
+constexpr std::size_t kTried = 8;
+
+// Relative costs, in units of one stop of the scanner: a record whose form
+// matched is compared in full; every byte scanned costs a little, more for
+// each pair compared at once, less when glibc's memchr looks for one byte.
+constexpr double kRecordCost = 20;
+constexpr double kBytePerPair = 1.0 / 100;
+constexpr double kByteAlone = 1.0 / 200;
+
+double Count(const std::vector<std::size_t>& counts, char c) {
+  return static_cast<double>(counts[static_cast<unsigned char>(c)]);
 }
 
-// A candidate's record costs about this many stops of the scanner to compare.
-constexpr double kRecordCost = 3;
-
-double Count(const std::vector<std::size_t>& counts, unsigned char b) {
-  return static_cast<double>(counts[b]);
-}
-
-// Scanning for a pair reads the text twice over with narrower steps than a
-// search for one byte: about this many stops' worth of work per byte scanned.
-constexpr double kPairScanCost = 1.0 / 300;
-
-// How often two bytes would meet by chance at a given distance.
-double ChancePairs(const std::vector<std::size_t>& counts, unsigned char a, unsigned char b,
-                   std::size_t sampleSize) {
-  return Count(counts, a) * Count(counts, b) / static_cast<double>(sampleSize + 1);
+// How often two bytes would meet by chance at a given place: a first guess,
+// low for the bytes of one character, which the trial then corrects.
+double ChancePairs(double first, double second, const std::vector<std::size_t>& counts) {
+  double total = 1;
+  for (const std::size_t n : counts) total += static_cast<double>(n);
+  return first * second / total;
 }
 
 }  // namespace
@@ -60,140 +62,130 @@ std::string_view RecordAround(const unsigned char* begin, const unsigned char* e
   return {reinterpret_cast<const char*>(first), static_cast<std::size_t>(last - first)};
 }
 
-TRecordMatcher::TRecordMatcher(std::vector<TWordPattern> words) : Patterns(std::move(words)) {
+TRecordMatcher::TRecordMatcher(std::vector<TWordPattern> words)
+    : Patterns(std::move(words)), Scanner({{'\n', 0, '\n'}}) {
   if (Patterns.size() == 2 && Patterns[0].SameAs(Patterns[1])) Patterns.pop_back();
   Tune({});
 }
 
 void TRecordMatcher::Tune(std::string_view sample) {
+  sample = sample.substr(0, kTrialBytes);
   std::vector<std::size_t> counts(256, 0);
   for (const char c : sample) ++counts[static_cast<unsigned char>(c)];
-  // The anchor with the least expected work on text like the sample: every
-  // stop of the scanner costs a little, every record compared a little more.
-  // The +1 in the costs prefers fewer bytes among those the sample never showed.
-  Anchor = {};
-  Anchor.Cost = std::numeric_limits<double>::max();
-  for (const TWordPattern& word : Patterns) {
-    if (word.Compare() == TCompare::Exact) {
-      TAnchor candidate = ExactAnchor(word.Bytes(), sample, counts);
-      if (candidate.Cost < Anchor.Cost) Anchor = std::move(candidate);
-      continue;
+  std::vector<TAnchor> candidates;
+  for (std::size_t i = 0; i < Patterns.size(); ++i) {
+    TWordPattern& word = Patterns[i];
+    word.Tune(counts);
+    for (const std::string_view run : word.LiteralRuns()) {
+      AddLiteralAnchors(run, word.Bytes().size() <= kMaxForm && run == word.Bytes() ? i : kNone,
+                        counts, candidates);
     }
-    for (const std::uint16_t code : word.FoldedCodes()) {
-      TAnchor candidate = FoldedAnchor(code, sample, counts);
-      if (candidate.Cost < Anchor.Cost) Anchor = std::move(candidate);
+    if (word.Compare() == TCompare::Exact) continue;
+    std::vector<std::uint16_t> codes = word.FoldedCodes();
+    std::sort(codes.begin(), codes.end());
+    codes.erase(std::unique(codes.begin(), codes.end()), codes.end());
+    for (const std::uint16_t code : codes) {
+      if (EncodingsOf(code).size() > 1) AddCharAnchor(code, counts, candidates);
     }
   }
-  if (Anchor.Bytes.empty()) Anchor = {{'\n'}, 0, {}, 0};  // no usable anchor: every record
-  Scanner = Anchor.PairDistance ? std::make_unique<TByteScanner>(
-                                      Anchor.Bytes[0], Anchor.PairDistance, Anchor.Bytes[1])
-                                : std::make_unique<TByteScanner>(Anchor.Bytes);
+  // Every character has an encoding, so there is always a candidate. Only the
+  // few that the byte counts favour are tried on the sample, so choosing
+  // costs the same however long the words are.
+  std::stable_sort(candidates.begin(), candidates.end(),
+                   [](const TAnchor& a, const TAnchor& b) { return a.Guess < b.Guess; });
+  candidates.resize(std::min(candidates.size(), kTried));
+  double best = std::numeric_limits<double>::max();
+  for (TAnchor& candidate : candidates) {
+    const double cost = Cost(candidate, sample, best);
+    if (cost < best) {
+      best = cost;
+      Anchor = std::move(candidate);
+    }
+  }
+  Scanner = TByteScanner(Anchor.Pairs);
 }
 
-// The word's two rarest bytes as a pair, or its only byte.
-TRecordMatcher::TAnchor TRecordMatcher::ExactAnchor(const std::string& word,
-                                                    std::string_view sample,
-                                                    const std::vector<std::size_t>& counts) const {
-  std::vector<std::size_t> order(word.size());
+// The run's first kMaxForm bytes: each of its rarest bytes alone, and each
+// pair of them.
+void TRecordMatcher::AddLiteralAnchors(std::string_view run, std::size_t proves,
+                                       const std::vector<std::size_t>& counts,
+                                       std::vector<TAnchor>& candidates) {
+  const std::string form(run.substr(0, kMaxForm));
+  const auto count = [&](std::size_t i) { return Count(counts, form[i]); };
+  std::vector<std::size_t> order(form.size());
   for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-  const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(word[i]); };
-  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-    return counts[byteAt(a)] < counts[byteAt(b)];
-  });
-  const double records = kRecordCost * static_cast<double>(Occurrences(sample, word));
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return count(a) < count(b); });
+  order.resize(std::min(order.size(), kRarest));
+  const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(form[i]); };
+  for (std::size_t a = 0; a < order.size(); ++a) {
+    candidates.push_back(
+        {{{byteAt(order[a]), 0, byteAt(order[a])}}, {form}, order[a], proves, count(order[a])});
+    for (std::size_t b = a + 1; b < order.size(); ++b) {
+      const std::size_t first = std::min(order[a], order[b]);
+      const std::size_t second = std::max(order[a], order[b]);
+      candidates.push_back({{{byteAt(first), second - first, byteAt(second)}},
+                            {form},
+                            first,
+                            proves,
+                            ChancePairs(count(first), count(second), counts)});
+    }
+  }
+}
+
+// Every encoding of one character, each found by its own bytes.
+void TRecordMatcher::AddCharAnchor(std::uint16_t code, const std::vector<std::size_t>& counts,
+                                   std::vector<TAnchor>& candidates) {
   TAnchor anchor;
-  if (word.size() == 1) {
-    anchor.Bytes = {byteAt(0)};
-    anchor.Forms = {{word, 0}};
-    anchor.Cost = Count(counts, byteAt(0)) + 1 + records;
-    return anchor;
+  for (const TEncoding& e : EncodingsOf(code)) {
+    anchor.Forms.emplace_back(reinterpret_cast<const char*>(e.Bytes), e.Length);
+    anchor.Pairs.push_back(
+        {e.Bytes[0], static_cast<std::size_t>(e.Length - 1), e.Bytes[e.Length - 1]});
+    const double first = Count(counts, static_cast<char>(e.Bytes[0]));
+    anchor.Guess += e.Length == 1
+                        ? first
+                        : ChancePairs(first, Count(counts, static_cast<char>(e.Bytes[1])), counts);
   }
-  const std::size_t first = std::min(order[0], order[1]);
-  const std::size_t second = std::max(order[0], order[1]);
-  const double pairCost = ChancePairs(counts, byteAt(first), byteAt(second), sample.size()) +
-                          kPairScanCost * static_cast<double>(sample.size());
-  if (Count(counts, byteAt(order[0])) <= pairCost) {
-    anchor.Bytes = {byteAt(order[0])};
-    anchor.Forms = {{word, order[0]}};
-    anchor.Cost = Count(counts, byteAt(order[0])) + 1 + records;
-    return anchor;
-  }
-  anchor.Bytes = {byteAt(first), byteAt(second)};
-  anchor.PairDistance = second - first;
-  anchor.Forms = {{word, first}};
-  anchor.Cost = pairCost + 1 + records;
-  return anchor;
+  candidates.push_back(std::move(anchor));
 }
 
-// Every encoding of one character: as a pair when it has just one of two
-// bytes, else each encoding found by its rarer byte.
-TRecordMatcher::TAnchor TRecordMatcher::FoldedAnchor(std::uint16_t code, std::string_view sample,
-                                                     const std::vector<std::size_t>& counts) const {
-  const std::vector<TEncoding> encodings = EncodingsOf(code);
-  TAnchor anchor;
-  if (encodings.size() == 1 && encodings[0].Length == 2) {
-    const TEncoding& e = encodings[0];
-    const std::string form(reinterpret_cast<const char*>(e.Bytes), 2);
-    anchor.Bytes = {e.Bytes[0], e.Bytes[1]};
-    anchor.PairDistance = 1;
-    anchor.Forms = {{form, 0}};
-    anchor.Cost = ChancePairs(counts, e.Bytes[0], e.Bytes[1], sample.size()) +
-                  kPairScanCost * static_cast<double>(sample.size()) + 1 +
-                  kRecordCost * static_cast<double>(Occurrences(sample, form));
-    return anchor;
+// The expected work on text like the sample, counted until it passes `limit`.
+double TRecordMatcher::Cost(const TAnchor& anchor, std::string_view sample, double limit) {
+  const auto* begin = reinterpret_cast<const unsigned char*>(sample.data());
+  const auto* end = begin + sample.size();
+  const TByteScanner scanner(anchor.Pairs);
+  const bool alone = anchor.Pairs.size() == 1 && anchor.Pairs[0].Distance == 0;
+  double cost = static_cast<double>(sample.size()) *
+                (alone ? kByteAlone : kBytePerPair * static_cast<double>(anchor.Pairs.size()));
+  for (const unsigned char* hit = scanner.Find(begin, end); hit != end && cost < limit;
+       hit = scanner.Find(hit + 1, end)) {
+    cost += FormStart(anchor, hit, begin, end) ? 1 + kRecordCost : 1;
   }
-  std::array<bool, 256> chosen{};
-  for (const TEncoding& e : encodings) {
-    const std::size_t offset = e.Length == 2 && counts[e.Bytes[1]] < counts[e.Bytes[0]] ? 1 : 0;
-    const unsigned char b = e.Bytes[offset];
-    const std::string form(reinterpret_cast<const char*>(e.Bytes), e.Length);
-    anchor.Cost += kRecordCost * static_cast<double>(Occurrences(sample, form));
-    anchor.Forms.push_back({form, offset});
-    if (chosen[b]) continue;
-    chosen[b] = true;
-    anchor.Bytes.push_back(b);
-    anchor.Cost += Count(counts, b) + 1;
-  }
-  if (anchor.Bytes.size() > TByteScanner::kMaxBytes) {
-    anchor.Cost = std::numeric_limits<double>::max();
-  }
-  return anchor;
+  return cost;
 }
 
-bool TRecordMatcher::PassesQuickCheck(const unsigned char* hit, const unsigned char* begin,
-                                      const unsigned char* end) const {
-  if (Anchor.Forms.empty()) return true;
-  for (const TAnchorForm& form : Anchor.Forms) {
-    if (static_cast<unsigned char>(form.Bytes[form.Offset]) != *hit ||
-        static_cast<std::size_t>(hit - begin) < form.Offset) {
-      continue;
-    }
-    const unsigned char* start = hit - form.Offset;
-    if (static_cast<std::size_t>(end - start) >= form.Bytes.size() &&
-        std::memcmp(start, form.Bytes.data(), form.Bytes.size()) == 0) {
-      return true;
+const unsigned char* TRecordMatcher::FormStart(const TAnchor& anchor, const unsigned char* hit,
+                                               const unsigned char* begin,
+                                               const unsigned char* end) {
+  if (static_cast<std::size_t>(hit - begin) < anchor.Offset) return nullptr;
+  const unsigned char* start = hit - anchor.Offset;
+  for (const std::string& form : anchor.Forms) {
+    if (static_cast<std::size_t>(end - start) >= form.size() &&
+        std::memcmp(start, form.data(), form.size()) == 0) {
+      return start;
     }
   }
-  return false;
+  return nullptr;
 }
 
-bool TRecordMatcher::RecordMatches(std::string_view record) const {
-  return std::all_of(Patterns.begin(), Patterns.end(),
-                     [&](const TWordPattern& w) { return w.OccursIn(record); });
-}
-
-std::vector<THit> TRecordMatcher::Highlights(std::string_view record) const {
-  std::vector<THit> hits;
-  for (const TWordPattern& word : Patterns) word.CollectHits(record, hits);
-  std::sort(hits.begin(), hits.end(),
-            [](const THit& a, const THit& b) { return a.Begin < b.Begin; });
-  std::vector<THit> merged;
-  for (const THit& h : hits) {
-    if (!merged.empty() && h.Begin <= merged.back().End) {
-      merged.back().End = std::max(merged.back().End, h.End);
-    } else {
-      merged.push_back(h);
-    }
+bool TRecordMatcher::RecordMatches(std::string_view record, std::size_t proven) const {
+  for (std::size_t i = 0; i < Patterns.size(); ++i) {
+    if (i != proven && !Patterns[i].OccursIn(record)) return false;
   }
-  return merged;
+  return true;
+}
+
+void TRecordMatcher::MarkHits(std::string_view record, THitMask& mask) const {
+  mask.Reset(record.size());
+  for (const TWordPattern& word : Patterns) word.MarkHits(record, mask);
 }

@@ -1,13 +1,15 @@
 #pragma once
-// Decides which records of a block of text contain every search word. A rare
-// byte of one word (its "anchor") is looked for first; only the records that
-// hold it are compared character by character.
+// Decides which records of a block of text contain every search word. A short
+// byte pattern that every matching record holds (its "anchor") is looked for
+// first; only a record that holds it on a character boundary is compared in
+// full. Every step reads each byte a bounded number of times, so a block is
+// searched in time linear in its length.
 
 #include "zsfind/byte_scanner.h"
+#include "zsfind/sjis.h"
 #include "zsfind/word_pattern.h"
 
-#include <cstring>
-#include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -16,63 +18,69 @@ class TRecordMatcher {
   // One or two words; a second word equal to the first is dropped.
   explicit TRecordMatcher(std::vector<TWordPattern> words);
 
-  // Chooses the anchor from how often each byte occurs in a sample of the text.
+  // Chooses the anchor that stops least often in a sample of the text.
   void Tune(std::string_view sample);
 
-  bool RecordMatches(std::string_view record) const;
-  // Every occurrence of every word, merged where they overlap or touch.
-  std::vector<THit> Highlights(std::string_view record) const;
+  // Marks every occurrence of every word (the mask is reset for the record).
+  void MarkHits(std::string_view record, THitMask& mask) const;
 
   // Calls onMatch(record) for each matching record in [begin, end), which holds
-  // whole lines: end is just past a '\n' or the end of the data. The record
-  // excludes its CR LF or LF.
+  // whole lines: begin starts a record, end is just past a '\n' or the end of
+  // the data. The record excludes its CR LF or LF.
   template <typename TOnMatch>
   void ForEachMatch(const unsigned char* begin, const unsigned char* end, TOnMatch onMatch) const;
 
-  const std::vector<TWordPattern>& Words() const { return Patterns; }
-
  private:
-  // A byte sequence that must occur in every matching record, and which of
-  // its bytes the scanner looks for. A candidate is checked against the whole
-  // sequence before its record is compared.
-  struct TAnchorForm {
-    std::string Bytes;
-    std::size_t Offset;
-  };
+  // Byte strings of which a matching record holds one, each beginning on a
+  // character boundary, and the pairs the scanner looks for: a pair stands
+  // `Offset` bytes into a form.
   struct TAnchor {
-    std::vector<unsigned char> Bytes;  // what the scanner looks for
-    std::size_t PairDistance = 0;      // if set, Bytes[1] this far after Bytes[0]
-    std::vector<TAnchorForm> Forms;
-    double Cost = 0;
+    std::vector<TBytePair> Pairs;
+    std::vector<std::string> Forms;
+    std::size_t Offset = 0;
+    // The word a form is the whole of, whose occurrence a form found on a
+    // boundary proves (kNone when none is).
+    std::size_t Proves = kNone;
+    double Guess = 0;  // stops on the sample, guessed from its byte counts
   };
-  TAnchor ExactAnchor(const std::string& word, std::string_view sample,
-                      const std::vector<std::size_t>& counts) const;
-  TAnchor FoldedAnchor(std::uint16_t code, std::string_view sample,
-                       const std::vector<std::size_t>& counts) const;
-  bool PassesQuickCheck(const unsigned char* hit, const unsigned char* begin,
-                        const unsigned char* end) const;
+  static constexpr std::size_t kNone = ~std::size_t{0};
+  bool RecordMatches(std::string_view record, std::size_t proven) const;
+  static void AddLiteralAnchors(std::string_view run, std::size_t proves,
+                                const std::vector<std::size_t>& counts,
+                                std::vector<TAnchor>& candidates);
+  static void AddCharAnchor(std::uint16_t code, const std::vector<std::size_t>& counts,
+                            std::vector<TAnchor>& candidates);
+  static double Cost(const TAnchor& anchor, std::string_view sample, double limit);
+  // Where a form that the scanner stopped on (at hit) begins, or null.
+  static const unsigned char* FormStart(const TAnchor& anchor, const unsigned char* hit,
+                                        const unsigned char* begin, const unsigned char* end);
 
   std::vector<TWordPattern> Patterns;
   TAnchor Anchor;
-  std::unique_ptr<TByteScanner> Scanner;
+  TByteScanner Scanner;
 };
 
-// The record that contains position p of [begin, end), without its line end.
+// The record that contains position p of [begin, end) (begin starts a
+// record), without its line end; *next is where the following record starts.
 std::string_view RecordAround(const unsigned char* begin, const unsigned char* end,
                               const unsigned char* p, const unsigned char** next);
 
 template <typename TOnMatch>
 void TRecordMatcher::ForEachMatch(const unsigned char* begin, const unsigned char* end,
                                   TOnMatch onMatch) const {
-  const unsigned char* pos = begin;
-  while (pos < end) {
-    const unsigned char* hit = Scanner->Find(pos, end);
+  const unsigned char* pos = begin;  // the first record not yet compared
+  TBoundaryCursor cursor(begin);
+  for (const unsigned char* from = begin; from < end;) {
+    const unsigned char* hit = Scanner.Find(from, end);
     if (hit == end) return;
-    if (!PassesQuickCheck(hit, begin, end)) {
-      pos = hit + 1;
+    const unsigned char* start = FormStart(Anchor, hit, pos, end);
+    if (!start || !cursor.IsBoundary(start)) {
+      from = hit + 1;
       continue;
     }
-    const std::string_view record = RecordAround(begin, end, hit, &pos);
-    if (RecordMatches(record)) onMatch(record);
+    const std::string_view record = RecordAround(pos, end, start, &pos);
+    if (RecordMatches(record, Anchor.Proves)) onMatch(record);
+    from = pos;
+    cursor = TBoundaryCursor(pos);
   }
 }

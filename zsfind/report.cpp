@@ -17,23 +17,40 @@ std::string CountField(std::optional<std::uint64_t> count) {
 }
 
 bool TReport::Begin(const TQuery& query) {
-  const std::uint64_t kept = Append ? KeptBytes() : 0;
-  Started = File.Start(kept);
-  if (Started) WriteHeader(query, kept == 0);
+  Kept = Append ? KeptBytes() : 0;
+  Started = StartSection(query);
+  if (Started) {
+    Problem(zsmsg::kUnfinished);
+    Started = Finish(std::nullopt) && StartSection(query);
+  }
+  if (!Started) RemoveFile(Target());
   return Started;
 }
 
-void TReport::WriteCountField() {
-  CountOffset = Out().Offset();
-  Out().Write(CountField(std::nullopt));
+// The earlier sections, then this one's header. A target that is gone or
+// shorter than it was cannot be appended to: a new document starts instead.
+bool TReport::StartSection(const TQuery& query) {
+  if (!File.Start(Kept)) {
+    if (Kept == 0) return false;
+    Kept = 0;
+    if (!File.Start(0)) return false;
+  }
+  WriteHeader(query, Kept == 0);
+  return true;
 }
 
-bool TReport::End(std::optional<std::uint64_t> count) {
-  if (!Started) {
-    File.Commit();
-    return false;
-  }
+bool TReport::Finish(std::optional<std::uint64_t> count) {
   WriteFooter();
-  Out().WriteAt(CountOffset, CountField(count));
+  Fill(CountOffset, CountField(count));
   return File.Commit();
 }
+
+std::uint64_t TReport::Reserve(std::size_t size) {
+  const std::uint64_t offset = Out().Offset();
+  Out().Write(std::string(size, ' '));
+  return offset;
+}
+
+void TReport::WriteCountField() { CountOffset = Reserve(kCountWidth); }
+
+bool TReport::End(std::optional<std::uint64_t> count) { return Started && Finish(count); }

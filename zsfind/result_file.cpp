@@ -1,5 +1,7 @@
 #include "zsfind/result_file.h"
 
+#include <algorithm>
+#include <array>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,46 +16,82 @@ bool MakeDirectories(const std::string& path) {
          MakeDirectory(path);
 }
 
-}  // namespace
-
-TResultFile::TResultFile(std::string target)
-    : TargetPath(std::move(target)),
-      TempPath(TargetPath + "." + std::to_string(ProcessId()) + ".zsfind-new") {}
-
-TResultFile::~TResultFile() {
-  if (!Done) Discard();
+// A name beside the target that no one can guess: 64 random bits.
+std::optional<std::string> TemporaryName(const std::string& target) {
+  unsigned char bytes[8];
+  if (!RandomBytes(bytes, sizeof bytes)) return std::nullopt;
+  std::string name = target + ".";
+  for (const unsigned char b : bytes) {
+    name.push_back("0123456789abcdef"[b >> 4]);
+    name.push_back("0123456789abcdef"[b & 15]);
+  }
+  return name + ".zsfind-new";
 }
 
-bool TResultFile::Start(std::uint64_t keep) {
-  const std::string folder = ParentDirectory(TargetPath);
-  if (!folder.empty()) MakeDirectories(folder);
-  Started = File.Create(TempPath);
-  if (!Started || keep == 0) return Started;
+// Copies exactly `count` bytes of the file at `path` to out.
+bool CopyStart(const std::string& path, std::uint64_t count, TWriteFile& out) {
   TReadFile old;
-  if (!old.Open(TargetPath)) return false;
-  std::vector<unsigned char> block(1 << 20);
-  while (keep > 0) {
-    const std::size_t want = keep < block.size() ? static_cast<std::size_t>(keep) : block.size();
+  if (!old.Open(path)) return false;
+  std::array<unsigned char, 64 * 1024> block;
+  while (count > 0) {
+    const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(count, block.size()));
     const long long n = old.Read(block.data(), want);
     if (n <= 0) return false;
-    File.Write({reinterpret_cast<const char*>(block.data()), static_cast<std::size_t>(n)});
-    keep -= static_cast<std::uint64_t>(n);
+    out.Write({reinterpret_cast<const char*>(block.data()), static_cast<std::size_t>(n)});
+    count -= static_cast<std::uint64_t>(n);
   }
   return true;
 }
 
+}  // namespace
+
+TResultFile::~TResultFile() { Discard(); }
+
+bool TResultFile::Start(std::uint64_t keep) {
+  Discard();
+  const std::string folder = ParentDirectory(TargetPath);
+  if (!folder.empty()) MakeDirectories(folder);
+  // A name that is taken (by chance, or by a file put there) is not used.
+  for (int attempt = 0; attempt < 8 && TempPath.empty(); ++attempt) {
+    const auto name = TemporaryName(TargetPath);
+    if (!name) break;
+    if (File.emplace().CreateNew(*name)) TempPath = *name;
+  }
+  if (TempPath.empty()) return false;
+  if (keep == 0 || CopyStart(TargetPath, keep, *File)) return true;
+  Discard();
+  return false;
+}
+
 bool TResultFile::Commit() {
-  Done = true;
-  if (Started && File.Close() && MoveReplacing(TempPath, TargetPath)) return true;
+  const bool written = !TempPath.empty() && File->Close();
+  if (written && MoveReplacing(TempPath, TargetPath)) {
+    TempPath.clear();
+    return true;
+  }
   Discard();
   return false;
 }
 
 void TResultFile::Discard() {
-  Done = true;
-  File.Close();
-  if (Started) RemoveFile(TempPath);
-  RemoveFile(TargetPath);
+  if (TempPath.empty()) return;
+  File->Close();
+  RemoveFile(TempPath);
+  TempPath.clear();
+}
+
+TResultLocks::TResultLocks(const std::vector<std::string>& targets) {
+  std::vector<std::string> folders;
+  for (const std::string& target : targets) folders.push_back(ParentDirectory(target));
+  std::sort(folders.begin(), folders.end());
+  folders.erase(std::unique(folders.begin(), folders.end()), folders.end());
+  for (const std::string& folder : folders) {
+    if (!folder.empty()) MakeDirectories(folder);
+    // A folder that cannot be made or locked cannot take its result either;
+    // that result fails on its own.
+    auto lock = std::make_unique<TFolderLock>();
+    if (lock->Lock(folder)) Locks.push_back(std::move(lock));
+  }
 }
 
 std::optional<std::uint64_t> ExistingSize(const std::string& path) {

@@ -16,21 +16,27 @@ inline std::size_t CharLength(const unsigned char* p, const unsigned char* end) 
   return IsLeadByte(*p) && p + 1 < end ? 2 : 1;
 }
 
-// Walks one record from its first byte to tell which offsets begin a
-// character. Queries must come in non-decreasing order; the walk then costs
-// one pass over the record however many candidates it is asked about.
+// Tells which offsets of a record begin a character. A byte that is not a
+// lead byte always ends a character (it is a single-byte character or a
+// trail), so only the run of lead-range bytes just before a position decides:
+// the position begins a character when that run has even length. Queries
+// must come in non-decreasing order; the cursor remembers the last boundary it
+// found, so no byte is looked at twice however many positions are asked about.
 class TBoundaryCursor {
  public:
-  TBoundaryCursor(const unsigned char* begin, const unsigned char* end) : Pos(begin), End(end) {}
+  explicit TBoundaryCursor(const unsigned char* begin) : Known(begin) {}
 
   bool IsBoundary(const unsigned char* p) {
-    while (Pos < p) Pos += CharLength(Pos, End);
-    return Pos == p;
+    const unsigned char* q = p;
+    while (q > Known && IsLeadByte(q[-1])) --q;
+    const bool boundary = (p - q) % 2 == 0;
+    // Either p begins a character, or the lead byte before it does.
+    Known = boundary ? p : p - 1;
+    return boundary;
   }
 
  private:
-  const unsigned char* Pos;
-  const unsigned char* End;
+  const unsigned char* Known;  // a position known to begin a character
 };
 
 // True when the bytes form whole characters (no lead byte left without its trail).

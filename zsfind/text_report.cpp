@@ -32,7 +32,7 @@ void TTextReport::WriteHeader(const TQuery& query, bool) {
   out.Write(kLineEnd);
 }
 
-void TTextReport::Record(std::string_view record, const std::vector<THit>&) {
+void TTextReport::Record(std::string_view record, const THitMask&) {
   Out().Write(record);
   Out().Write(kLineEnd);
 }

@@ -8,7 +8,7 @@
 class TTextReport : public TReport {
  public:
   using TReport::TReport;
-  void Record(std::string_view record, const std::vector<THit>& hits) override;
+  void Record(std::string_view record, const THitMask& hits) override;
   void Problem(std::string_view message) override;
 
  protected:

@@ -3,10 +3,27 @@
 #include "zsfind/char_fold.h"
 #include "zsfind/sjis.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 const unsigned char* Unsigned(std::string_view s) {
   return reinterpret_cast<const unsigned char*>(s.data());
+}
+
+// The Knuth-Morris-Pratt table of a sequence: for each prefix, the length of
+// its longest proper prefix that is also its suffix.
+template <typename TSequence>
+std::vector<std::size_t> BordersOf(const TSequence& s) {
+  std::vector<std::size_t> borders(s.size(), 0);
+  std::size_t k = 0;
+  for (std::size_t i = 1; i < s.size(); ++i) {
+    while (k > 0 && s[i] != s[k]) k = borders[k - 1];
+    if (s[i] == s[k]) ++k;
+    borders[i] = k;
+  }
+  return borders;
 }
 
 }  // namespace
@@ -17,13 +34,56 @@ bool IsUsableWord(std::string_view word) {
 }
 
 TWordPattern::TWordPattern(std::string_view word, TCompare compare) : Word(word), Mode(compare) {
-  const unsigned char* p = Unsigned(word);
-  const unsigned char* end = p + word.size();
-  while (p < end) {
+  const unsigned char* begin = Unsigned(word);
+  const unsigned char* end = begin + word.size();
+  for (const unsigned char* p = begin; p < end;) {
     const TFoldedChar c = ReadFolded(p, end);
     Folded.push_back(c.Code);
+    const auto at = static_cast<std::size_t>(p - begin);
     p += c.Length;
+    if (compare == TCompare::Folded && EncodingsOf(c.Code).size() > 1) {
+      Literal = false;
+    } else if (!Runs.empty() && Runs.back().End == at) {
+      Runs.back().End += c.Length;
+    } else {
+      Runs.push_back({at, at + c.Length});
+    }
   }
+  Borders = Literal ? BordersOf(Word) : BordersOf(Folded);
+  if (Literal) {
+    Tune(std::vector<std::size_t>(256, 0));
+    return;
+  }
+  std::vector<TBytePair> pairs;
+  for (const TEncoding& e : EncodingsOf(Folded[0])) {
+    pairs.push_back({e.Bytes[0], static_cast<std::size_t>(e.Length - 1), e.Bytes[e.Length - 1]});
+  }
+  Finder.emplace(std::move(pairs));
+}
+
+void TWordPattern::Tune(const std::vector<std::size_t>& counts) {
+  if (!Literal) return;
+  // The rarest of the first bytes, found with memchr: records are short, and
+  // it is quickest where there is little to scan.
+  constexpr std::size_t kSpan = 32;
+  std::size_t rarest = 0;
+  for (std::size_t i = 1; i < std::min(Word.size(), kSpan); ++i) {
+    if (counts[static_cast<unsigned char>(Word[i])] <
+        counts[static_cast<unsigned char>(Word[rarest])]) {
+      rarest = i;
+    }
+  }
+  const auto b = static_cast<unsigned char>(Word[rarest]);
+  Finder.emplace(std::vector<TBytePair>{{b, 0, b}});
+  FinderOffset = rarest;
+}
+
+std::vector<std::string_view> TWordPattern::LiteralRuns() const {
+  std::vector<std::string_view> runs;
+  for (const THit& run : Runs) {
+    runs.push_back(std::string_view(Word).substr(run.Begin, run.End - run.Begin));
+  }
+  return runs;
 }
 
 bool TWordPattern::SameAs(const TWordPattern& other) const {
@@ -31,6 +91,7 @@ bool TWordPattern::SameAs(const TWordPattern& other) const {
 }
 
 bool TWordPattern::OccursIn(std::string_view record) const {
+  if (!Literal) return OccursFolded(record);
   bool found = false;
   Scan(record, [&](std::size_t, std::size_t) {
     found = true;
@@ -46,43 +107,135 @@ void TWordPattern::CollectHits(std::string_view record, std::vector<THit>& hits)
   });
 }
 
+void TWordPattern::MarkHits(std::string_view record, THitMask& mask) const {
+  mask.NextWord();
+  Scan(record, [&](std::size_t begin, std::size_t end) {
+    mask.Mark(begin, end);
+    return true;
+  });
+}
+
 template <typename TOnHit>
 void TWordPattern::Scan(std::string_view record, TOnHit onHit) const {
-  if (Mode == TCompare::Exact) {
-    ScanExact(record, onHit);
+  if (Literal) {
+    ScanBytes(record, onHit);
   } else {
     ScanFolded(record, onHit);
   }
 }
 
+// The bytes may match from the trail byte of a double-byte character (a 0x5C
+// in 表); only a match that starts on a boundary is an occurrence. Where the
+// word's rarest byte stands, the word is compared in full, until that has cost
+// as much as reading the record a few times over; Knuth-Morris-Pratt, linear
+// whatever the text, then searches the rest.
 template <typename TOnHit>
-void TWordPattern::ScanExact(std::string_view record, TOnHit onHit) const {
+void TWordPattern::ScanBytes(std::string_view record, TOnHit onHit) const {
+  const std::size_t length = Word.size();
+  if (record.size() < length) return;
   const unsigned char* begin = Unsigned(record);
-  TBoundaryCursor cursor(begin, begin + record.size());
-  for (std::size_t at = record.find(Word); at != std::string_view::npos;
-       at = record.find(Word, at + 1)) {
-    // The bytes may start on the trail byte of a double-byte character (a
-    // 0x5C in 表); only a match on a boundary is an occurrence.
-    if (cursor.IsBoundary(begin + at) && !onHit(at, at + Word.size())) return;
+  const unsigned char* end = begin + record.size();
+  const unsigned char* last = end - length;  // where the last occurrence could start
+  TBoundaryCursor cursor(begin);
+  std::size_t budget = 4 * record.size() + 64;
+  for (const unsigned char* from = begin; from <= last;) {
+    if (budget < length) return ScanBytesFrom(from, record, cursor, onHit);
+    const unsigned char* hit = Finder->Find(from + FinderOffset, end);
+    if (hit == end || hit - FinderOffset > last) return;
+    const unsigned char* start = hit - FinderOffset;
+    budget -= length;
+    if (std::memcmp(start, Word.data(), length) == 0 && cursor.IsBoundary(start) &&
+        !onHit(static_cast<std::size_t>(start - begin),
+               static_cast<std::size_t>(start + length - begin))) {
+      return;
+    }
+    from = start + 1;
   }
 }
 
+// Knuth-Morris-Pratt over the bytes from `from` on, skipping with memchr
+// while nothing is matched.
+template <typename TOnHit>
+void TWordPattern::ScanBytesFrom(const unsigned char* from, std::string_view record,
+                                 TBoundaryCursor& cursor, TOnHit onHit) const {
+  const unsigned char* begin = Unsigned(record);
+  const unsigned char* end = begin + record.size();
+  const unsigned char* word = Unsigned(Word);
+  const std::size_t length = Word.size();
+  std::size_t matched = 0;
+  for (const unsigned char* p = from; p < end; ++p) {
+    if (matched == 0) {
+      p = static_cast<const unsigned char*>(
+          std::memchr(p, word[0], static_cast<std::size_t>(end - p)));
+      if (!p) return;
+    }
+    while (matched > 0 && *p != word[matched]) matched = Borders[matched - 1];
+    if (*p == word[matched]) ++matched;
+    if (matched < length) continue;
+    const unsigned char* start = p + 1 - length;
+    if (cursor.IsBoundary(start) &&
+        !onHit(static_cast<std::size_t>(start - begin), static_cast<std::size_t>(p + 1 - begin))) {
+      return;
+    }
+    matched = Borders[length - 1];
+  }
+}
+
+// Knuth-Morris-Pratt over the folded characters. Where an occurrence begins
+// is found only when one ends: a second reader follows behind, never moving
+// back, so the record is read at most twice.
 template <typename TOnHit>
 void TWordPattern::ScanFolded(std::string_view record, TOnHit onHit) const {
   const unsigned char* begin = Unsigned(record);
   const unsigned char* end = begin + record.size();
-  for (const unsigned char* p = begin; p < end;) {
-    const TFoldedChar first = ReadFolded(p, end);
-    if (first.Code == Folded[0]) {
-      const unsigned char* q = p + first.Length;
-      std::size_t k = 1;
-      for (; k < Folded.size() && q < end; ++k) {
-        const TFoldedChar next = ReadFolded(q, end);
-        if (next.Code != Folded[k]) break;
-        q += next.Length;
-      }
-      if (k == Folded.size() && !onHit(p - begin, q - begin)) return;
+  const std::size_t length = Folded.size();
+  const unsigned char* behind = begin;
+  std::size_t behindIndex = 0;
+  std::size_t matched = 0;
+  std::size_t index = 0;  // of the character at p
+  for (const unsigned char* p = begin; p < end; ++index) {
+    const TFoldedChar c = ReadFolded(p, end);
+    p += c.Length;
+    while (matched > 0 && c.Code != Folded[matched]) matched = Borders[matched - 1];
+    if (c.Code == Folded[matched]) ++matched;
+    if (matched < length) continue;
+    for (; behindIndex + length < index + 1; ++behindIndex) {
+      behind += ReadFolded(behind, end).Length;
     }
-    p += first.Length;
+    if (!onHit(static_cast<std::size_t>(behind - begin), static_cast<std::size_t>(p - begin))) {
+      return;
+    }
+    matched = Borders[length - 1];
   }
+}
+
+// As ScanFolded, but where nothing is matched the search jumps to the next
+// encoding of the first character that begins a character: a position after
+// which the folded reading may start again. (A byte begins a folded character
+// when it begins a character, unless it is the mark that the half-width kana
+// before it takes into one character.)
+bool TWordPattern::OccursFolded(std::string_view record) const {
+  const unsigned char* begin = Unsigned(record);
+  const unsigned char* end = begin + record.size();
+  const std::size_t length = Folded.size();
+  TBoundaryCursor cursor(begin);
+  std::size_t matched = 0;
+  for (const unsigned char* p = begin; p < end;) {
+    if (matched == 0) {
+      p = Finder->Find(p, end);
+      if (p == end) return false;
+      const bool starts =
+          p == begin || !cursor.IsBoundary(p - 1) || ReadFolded(p - 1, end).Length == 1;
+      if (!starts) {
+        ++p;
+        continue;
+      }
+    }
+    const TFoldedChar c = ReadFolded(p, end);
+    p += c.Length;
+    while (matched > 0 && c.Code != Folded[matched]) matched = Borders[matched - 1];
+    if (c.Code == Folded[matched]) ++matched;
+    if (matched == length) return true;
+  }
+  return false;
 }

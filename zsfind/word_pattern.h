@@ -1,9 +1,15 @@
 #pragma once
 // One search word, compiled for the chosen comparison, and its occurrences in
-// a record. An occurrence always begins and ends on a character boundary.
+// a record. An occurrence always begins and ends on a character boundary. The
+// search takes time linear in the record's length whatever the word.
+
+#include "zsfind/byte_scanner.h"
+#include "zsfind/hit_mask.h"
+#include "zsfind/sjis.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,26 +27,51 @@ class TWordPattern {
   // The word must be whole Shift-JIS characters (see IsUsableWord).
   TWordPattern(std::string_view word, TCompare compare);
 
+  // Chooses what the search looks for first from how often each byte occurs
+  // in the text (counts[b] for byte b): a literal word, its rarest byte.
+  void Tune(const std::vector<std::size_t>& counts);
+
   bool OccursIn(std::string_view record) const;
   // Appends every occurrence, overlapping ones included, in order.
   void CollectHits(std::string_view record, std::vector<THit>& hits) const;
+  // Marks every occurrence in the mask (sized for the record).
+  void MarkHits(std::string_view record, THitMask& mask) const;
   bool SameAs(const TWordPattern& other) const;
 
   const std::string& Bytes() const { return Word; }
   const std::vector<std::uint16_t>& FoldedCodes() const { return Folded; }
   TCompare Compare() const { return Mode; }
+  // The stretches of the word that a matching record holds byte for byte:
+  // the whole word when comparing exactly; when folding, each run of
+  // characters that have only the one encoding.
+  std::vector<std::string_view> LiteralRuns() const;
 
  private:
   // Calls onHit(begin, end) per occurrence until it returns false.
   template <typename TOnHit>
   void Scan(std::string_view record, TOnHit onHit) const;
   template <typename TOnHit>
-  void ScanExact(std::string_view record, TOnHit onHit) const;
+  void ScanBytes(std::string_view record, TOnHit onHit) const;
+  template <typename TOnHit>
+  void ScanBytesFrom(const unsigned char* from, std::string_view record, TBoundaryCursor& cursor,
+                     TOnHit onHit) const;
   template <typename TOnHit>
   void ScanFolded(std::string_view record, TOnHit onHit) const;
+  bool OccursFolded(std::string_view record) const;
 
   std::string Word;
   std::vector<std::uint16_t> Folded;
+  std::vector<THit> Runs;  // byte ranges of Word
+  // Compared byte for byte: when exact, or when folding changes nothing.
+  bool Literal = true;
+  // Knuth-Morris-Pratt: the longest proper border of each prefix, over the
+  // bytes when literal, over the folded codes otherwise.
+  std::vector<std::size_t> Borders;
+  // Finds where an occurrence may start (Offset bytes before what it finds):
+  // a literal word's rarest byte; when folding, the encodings of the
+  // first character.
+  std::optional<TByteScanner> Finder;
+  std::size_t FinderOffset = 0;
   TCompare Mode;
 };
 

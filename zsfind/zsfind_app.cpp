@@ -6,6 +6,8 @@
 #include "zsfind/messages.h"
 #include "zsfind/text_report.h"
 
+#include <new>
+
 namespace {
 
 std::string DefaultResult(const TAppEnvironment& environment, std::string_view name) {
@@ -18,35 +20,39 @@ std::string DefaultResult(const TAppEnvironment& environment, std::string_view n
 struct TOutcome {
   int ExitCode = kExitFound;
   std::optional<std::uint64_t> Count;
-  std::string Problem;
+  std::vector<std::string> Problems;
 };
 
-TOutcome Search(const TQuery& query, TTextReport& text, THtmlReport& html) {
+TOutcome Search(const TQuery& query, const std::vector<TReport*>& reports) {
   TReadFile database;
   if (!database.Open(query.Database)) {
-    return {kExitDatabaseProblem, std::nullopt, std::string(zsmsg::kDatabaseMissing)};
+    return {kExitDatabaseProblem, std::nullopt, {std::string(zsmsg::kDatabaseMissing)}};
   }
   std::vector<TWordPattern> words{TWordPattern(query.Word1, query.Compare)};
   if (!query.Word2.empty()) words.emplace_back(query.Word2, query.Compare);
   TRecordMatcher matcher(std::move(words));
-  const TScanOutcome scan = ScanDatabase(database, matcher, [&](std::string_view record) {
-    text.Record(record, {});
-    html.Record(record, matcher.Highlights(record));
-  });
-  TOutcome outcome{scan.Matches ? kExitFound : kExitNotFound, scan.Matches, {}};
-  if (scan.ReadFailed) {
-    outcome = {kExitDatabaseProblem, scan.Matches, std::string(zsmsg::kReadFailed)};
-  } else if (scan.LongRecords) {
-    outcome = {kExitDatabaseProblem, scan.Matches,
-               std::to_string(scan.LongRecords).append(zsmsg::kLongRecords)};
+  THitMask hits;
+  std::uint64_t written = 0;  // survives an allocation failure in the scan
+  try {
+    const TScanOutcome scan = ScanDatabase(database, matcher, [&](std::string_view record) {
+      matcher.MarkHits(record, hits);
+      for (TReport* report : reports) report->Record(record, hits);
+      ++written;
+    });
+    if (scan.ReadFailed) return {kExitDatabaseProblem, written, {std::string(zsmsg::kReadFailed)}};
+    if (scan.LongRecords) {
+      return {kExitDatabaseProblem,
+              written,
+              {std::to_string(scan.LongRecords).append(zsmsg::kLongRecords)}};
+    }
+  } catch (const std::bad_alloc&) {
+    return {kExitIncomplete, written, {std::string(zsmsg::kOutOfMemory)}};
   }
-  return outcome;
+  return {written ? kExitFound : kExitNotFound, written, {}};
 }
 
-}  // namespace
-
-int RunZsfind(const std::vector<std::string>& args, const TAppEnvironment& environment,
-              std::ostream& out, std::ostream& err) {
+int Run(const std::vector<std::string>& args, const TAppEnvironment& environment, std::ostream& out,
+        std::ostream& err) {
   const TOptions options = ParseOptions(args);
   if (options.Help) {
     out << kUsage;
@@ -60,27 +66,55 @@ int RunZsfind(const std::vector<std::string>& args, const TAppEnvironment& envir
   const TFindRequest request = BuildFindRequest(options, environment.RawCommandLine);
   TTextReport text(options.TextOut.value_or(DefaultResult(environment, "out.txt")), options.Append);
   THtmlReport html(options.HtmlOut.value_or(DefaultResult(environment, "out.htm")), options.Append);
+  // Searches started at once (the front end allows a search during another)
+  // write their results one after the other.
+  const TResultLocks locks({text.Target(), html.Target()});
   // Both are begun either way; one that cannot be written does not keep the
-  // other from being filled.
-  const bool textStarted = text.Begin(request.Query);
-  const bool htmlStarted = html.Begin(request.Query);
+  // other from being filled, and the other says so.
+  std::vector<TReport*> reports;
+  std::vector<std::string> unwritable;
+  for (TReport* report : {static_cast<TReport*>(&text), static_cast<TReport*>(&html)}) {
+    if (report->Begin(request.Query)) {
+      reports.push_back(report);
+    } else {
+      unwritable.push_back(report->Target());
+    }
+  }
 
   TOutcome outcome;
   if (!request.Problem.empty()) {
-    outcome = {kExitBadRequest, std::nullopt, std::string(request.Problem)};
+    outcome = {kExitBadRequest, std::nullopt, {std::string(request.Problem)}};
     if (!options.Error.empty()) err << "zsfind: " << options.Error << "\n";
-  } else if (textStarted || htmlStarted) {
-    outcome = Search(request.Query, text, html);
+  } else if (!reports.empty()) {
+    outcome = Search(request.Query, reports);
   }
-  if (!outcome.Problem.empty()) {
-    text.Problem(outcome.Problem);
-    html.Problem(outcome.Problem);
-    err << "zsfind: " << outcome.Problem << "\n";
+  for (const std::string& target : unwritable) {
+    outcome.Problems.push_back(std::string(zsmsg::kCannotWrite).append(target));
   }
-  const bool written = text.End(outcome.Count) & html.End(outcome.Count);
+  for (const std::string& problem : outcome.Problems) {
+    for (TReport* report : reports) report->Problem(problem);
+    err << "zsfind: " << problem << "\n";
+  }
+  bool written = unwritable.empty();
+  for (TReport* report : reports) written = report->End(outcome.Count) && written;
   if (!written) {
     err << "zsfind: cannot write " << text.Target() << " / " << html.Target() << "\n";
     return kExitCannotWrite;
   }
   return outcome.ExitCode;
+}
+
+}  // namespace
+
+int RunZsfind(const std::vector<std::string>& args, const TAppEnvironment& environment,
+              std::ostream& out, std::ostream& err) {
+  // Memory that runs out during the search is reported in the results
+  // (Search); anywhere else it ends the run here, with the results left as
+  // they were made so far: the unfinished section, once it stands.
+  try {
+    return Run(args, environment, out, err);
+  } catch (const std::bad_alloc&) {
+    err << "zsfind: " << zsmsg::kOutOfMemory << "\n";
+    return kExitIncomplete;
+  }
 }

@@ -3,6 +3,7 @@
 // apart except for case and width, which the comparison ignores on purpose.
 
 #include "zsfind/char_fold.h"
+#include "zsfind/byte_scanner.h"
 #include "zsfind/sjis.h"
 
 #include <gtest/gtest.h>
@@ -101,4 +102,19 @@ TEST(CharFold, EncodingsCoverEveryForm) {
   }
   EXPECT_EQ(forms, (std::set<std::string>{"ガ", "ｶﾞ"}));
   EXPECT_EQ(EncodingsOf('A').size(), 4u);  // A a Ａ ａ
+  // Every character, whatever its trail byte: its encodings read back as it,
+  // and there are few enough for the scanner to look for all at once.
+  for (unsigned b = 0; b < 256; ++b) {
+    for (unsigned t = 0; t < (IsLeadByte(static_cast<unsigned char>(b)) ? 256u : 1u); ++t) {
+      const unsigned char bytes[2] = {static_cast<unsigned char>(b), static_cast<unsigned char>(t)};
+      const std::uint16_t code =
+          ReadFolded(bytes, bytes + (t || IsLeadByte(bytes[0]) ? 2 : 1)).Code;
+      const std::vector<TEncoding> encodings = EncodingsOf(code);
+      ASSERT_GE(encodings.size(), 1u) << b << " " << t;
+      ASSERT_LE(encodings.size(), TByteScanner::kMaxPairs) << b << " " << t;
+      for (const TEncoding& e : encodings) {
+        ASSERT_EQ(ReadFolded(e.Bytes, e.Bytes + e.Length).Code, code) << b << " " << t;
+      }
+    }
+  }
 }

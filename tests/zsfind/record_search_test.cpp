@@ -1,9 +1,10 @@
 // The whole search path over a database file: anchor choice, block-wise
-// reading with tiny blocks, line ends, over-long records. Random databases
-// built from Shift-JIS traps are checked against a plain character-by-character
-// reference.
+// reading with tiny blocks, line ends, over-long records, a database cut short
+// under a mapped view. Random databases built from Shift-JIS traps are checked
+// against a plain character-by-character reference; where folding changes
+// nothing the two comparisons must agree; long records take linear time.
 
-#include "zsfind/char_fold.h"
+#include "tests/support/reference_match.h"
 #include "zsfind/database_scan.h"
 #include "zsfind/file_system.h"
 #include "zsfind/sjis.h"
@@ -12,10 +13,15 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <fstream>
 #include <random>
 #include <string>
 #include <vector>
+
+#if !defined(_WIN32)
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -42,30 +48,8 @@ TFound Scan(const std::vector<std::string>& words, TCompare compare, TScanLimits
   return found;
 }
 
-// Character-by-character reference: the record's characters (folded or as
-// bytes) contain the word's.
-std::vector<std::string> Characters(const std::string& text, TCompare compare) {
-  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-  const auto* end = p + text.size();
-  std::vector<std::string> chars;
-  while (p < end) {
-    if (compare == TCompare::Folded) {
-      const TFoldedChar c = ReadFolded(p, end);
-      chars.push_back(std::to_string(c.Code));
-      p += c.Length;
-    } else {
-      const std::size_t n = CharLength(p, end);
-      chars.emplace_back(reinterpret_cast<const char*>(p), n);
-      p += n;
-    }
-  }
-  return chars;
-}
-
 bool ReferenceContains(const std::string& record, const std::string& word, TCompare compare) {
-  const auto r = Characters(record, compare);
-  const auto w = Characters(word, compare);
-  return std::search(r.begin(), r.end(), w.begin(), w.end()) != r.end();
+  return !reference::Occurrences(record, word, compare).empty();
 }
 
 class RecordSearch : public ::testing::Test {
@@ -156,5 +140,105 @@ TEST_F(RecordSearch, MappedWindowsAgreeWithReading) {
   EXPECT_EQ(mapped.Records, read.Records);
   EXPECT_EQ(mapped.Outcome.LongRecords, 0u);
 }
+
+struct TAgreeCase {
+  const char* Name;
+  std::string Database;
+  std::vector<std::string> Words;
+  std::vector<std::string> Records;  // that match in both comparisons
+};
+
+// Words whose characters have one encoding each: a lead byte with a byte that
+// is no trail in the code page (81 26, 88 7F, 9F 0D), kanji, symbols; records
+// with lone lead bytes, CR LF and LF, and no line end after the last.
+TEST_F(RecordSearch, FoldAndExactAgreeWhereFoldingChangesNothing) {
+  const std::vector<TAgreeCase> cases = {
+      {"invalid trail, no final line end",
+       "abc\x81\x26"
+       "def",
+       {"abc\x81\x26"
+        "def"},
+       {"abc\x81\x26"
+        "def"}},
+      {"invalid trail alone", "x\r\nabc\x81\x26", {"\x81\x26"}, {"abc\x81\x26"}},
+      {"invalid trail 7F", "\x88\x7F\x88\x7F!\n\x88\x7F", {"\x88\x7F!"}, {"\x88\x7F\x88\x7F!"}},
+      {"lead byte and tab", "x\x9F\ty\r\n\x9F\ty", {"\x9F\ty"}, {"x\x9F\ty", "\x9F\ty"}},
+      {"trail that is no word start", "\x81\x26\x26\n\x26\x26", {"\x26\x26"}, {"\x26\x26"}},
+      {"lone leads at record ends", "ab\x95\r\nab\x95", {"ab"}, {"ab\x95", "ab\x95"}},
+      {"two words, last line open", "表と能\r\n能と表", {"能", "表"}, {"表と能", "能と表"}},
+      {"yen after 表 only", "表\\\n\\表", {"\\表"}, {"\\表"}},
+  };
+  for (const TAgreeCase& c : cases) {
+    WriteDatabase(c.Database);
+    for (const TScanLimits& way : kWays) {
+      for (const TCompare compare : {TCompare::Exact, TCompare::Folded}) {
+        EXPECT_EQ(Scan(c.Words, compare, way).Records, c.Records)
+            << c.Name << (compare == TCompare::Exact ? " exact" : " folded") << way.BlockSize;
+      }
+    }
+  }
+}
+
+struct TLongCase {
+  const char* Name;
+  std::string Unit;  // the record repeats it
+  std::string Word;  // about 1 KiB
+  TCompare Compare;
+  bool Matches;
+};
+
+std::string Repeated(const std::string& unit, std::size_t bytes) {
+  std::string s;
+  while (s.size() < bytes) s += unit;
+  return s;
+}
+
+// A 2 MiB record and a 1 KiB word that matches all but its end at nearly every
+// position: any search that compares the word afresh at each position takes
+// minutes; a linear one takes milliseconds. Highlighting is timed too (in
+// processor time, which other programs on the machine do not lengthen).
+TEST_F(RecordSearch, LongRecordsTakeLinearTime) {
+  const std::vector<TLongCase> cases = {
+      {"a run, exact", "a", Repeated("a", 1023) + "b", TCompare::Exact, false},
+      {"a run, folded", "a", Repeated("a", 1023) + "b", TCompare::Folded, false},
+      {"case mixed, folded", "aA", Repeated("Aa", 512) + "b", TCompare::Folded, false},
+      {"lead-range run", "＝", Repeated("＝", 511) + "a", TCompare::Exact, false},
+      {"voiced kana, folded", "ｶﾞ", Repeated("ガ", 511) + "x", TCompare::Folded, false},
+      {"periodic word found", "ab", Repeated("ab", 512), TCompare::Exact, true},
+      {"periodic folded found", "ｱｲ", Repeated("アイ", 256), TCompare::Folded, true},
+      {"trail bytes everywhere", "表", "\\", TCompare::Folded, false},
+  };
+  for (const TLongCase& c : cases) {
+    const std::string record = Repeated(c.Unit, 2 << 20);
+    WriteDatabase("first\r\n" + record + "\r\nlast");
+    const std::clock_t start = std::clock();
+    const TFound found = Scan({c.Word}, c.Compare);
+    std::vector<TWordPattern> words{TWordPattern(c.Word, c.Compare)};
+    THitMask mask;
+    TRecordMatcher(std::move(words)).MarkHits(record, mask);
+    const double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
+    EXPECT_EQ(found.Records.size(), c.Matches ? 1u : 0u) << c.Name;
+    EXPECT_LT(seconds, 2.0) << c.Name;
+  }
+}
+
+#if !defined(_WIN32)
+// The database cut short while a view of it is read: the pages past its new
+// end read as zeros, and the scan reports a read error instead of dying.
+TEST_F(RecordSearch, DatabaseCutShortUnderAViewIsAReadError) {
+  WriteDatabase("hit first\n" + Repeated("x", 3 << 20) + "\nhit last\n");
+  std::vector<TWordPattern> words{TWordPattern("hit", TCompare::Exact)};
+  TRecordMatcher matcher(std::move(words));
+  TReadFile file;
+  ASSERT_TRUE(file.Open(kDatabase));
+  std::vector<std::string> records;
+  const TScanOutcome outcome = ScanDatabase(file, matcher, [&](std::string_view r) {
+    records.emplace_back(r);
+    ASSERT_EQ(truncate(kDatabase, 4096), 0);
+  });
+  EXPECT_TRUE(outcome.ReadFailed);
+  EXPECT_EQ(records, std::vector<std::string>{"hit first"});
+}
+#endif
 
 }  // namespace

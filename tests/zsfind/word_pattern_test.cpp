@@ -67,6 +67,21 @@ const std::vector<TCase>& Cases() {
       {"longer than record", "山", "山田", F, {}},
       {"R is the trail of 山", "x山", "R", E, {}},
       {"lone lead byte at end", "ab\x8E", "b", E, {1}},
+      // A lead byte with a byte the code page does not use as a trail (81 26):
+      // still one character, the same in both comparisons.
+      {"invalid trail exact",
+       "abc\x81\x26"
+       "def\x81\x26",
+       "\x81\x26",
+       E,
+       {3, 8}},
+      {"invalid trail folded",
+       "abc\x81\x26"
+       "def\x81\x26",
+       "\x81\x26",
+       F,
+       {3, 8}},
+      {"invalid trail is no ampersand", "\x81\x26", "&", F, {}},
       // Folding: case of ASCII and full-width Latin, width of letters and digits.
       {"case ASCII", "Abc aBC ABC", "abc", F, {0, 4, 8}},
       {"full-width Latin", "ＡＢＣ ａｂｃ", "abc", F, {0, 7}},

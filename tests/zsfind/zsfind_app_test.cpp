@@ -3,6 +3,7 @@
 // a result stating the problem (never an old one) and a non-zero exit code.
 
 #include "zsfind/zsfind_app.h"
+#include "tests/zsfind/result_files.h"
 #include "zsfind/find_request.h"
 #include "zsfind/messages.h"
 
@@ -23,20 +24,9 @@ const std::string kText = kDir + "/res/out.txt";
 const std::string kHtml = kDir + "/res/out.htm";
 const std::string kDb = kDir + "/db.txt";
 
-std::string Read(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void Write(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-int Count(const std::string& text, const std::string& what) {
-  int n = 0;
-  for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-  return n;
-}
+using resultfiles::Count;
+using resultfiles::Read;
+using resultfiles::Write;
 
 class ZsfindApp : public ::testing::Test {
  protected:
@@ -75,12 +65,22 @@ TEST_F(ZsfindApp, WritesBothResults) {
   // ガス and 超伝導 touch in the last record and share one mark.
   EXPECT_EQ(Count(html, "<mark>"), 3);
   EXPECT_NE(html.find("<mark>ガス超伝導</mark>"), std::string::npos);
+  // Tab-separated records are table rows, a cell a field; both hold a year
+  // in their third field, so a chart of the 1990s and 2000s comes first.
+  EXPECT_NE(html.find("<tr><td>0002</td><td>佐藤　花子</td><td>1990</td><td><mark>ｶﾞｽ</mark>"),
+            std::string::npos);
+  EXPECT_EQ(Count(html, "<tr>"), 2);
+  EXPECT_LT(html.find("<svg"), html.find("<table"));
+  EXPECT_NE(html.find("<title>1990年代 1 件</title>"), std::string::npos);
+  EXPECT_NE(html.find("<title>2000年代 1 件</title>"), std::string::npos);
 }
 
 TEST_F(ZsfindApp, ExactComparisonAndOneWord) {
   EXPECT_EQ(Run({"--exact", "ガス", "ガス", kDb}), kExitFound);
   EXPECT_NE(Read(kText).find("検索語：「ガス」　"), std::string::npos);
   EXPECT_NE(Read(kText).find("該当：1 件"), std::string::npos);
+  // One record: no chart.
+  EXPECT_EQ(Read(kHtml).find("<svg"), std::string::npos);
   EXPECT_EQ(Run({"--mode", "exact", "nothing", "ガス", kDb}), kExitNotFound);
   EXPECT_NE(Read(kText).find("該当：0 件"), std::string::npos);
 }
