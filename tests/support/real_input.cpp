@@ -153,8 +153,14 @@ bool ChooseMenuItem(HWND window, int menu, int item) {
   // by wider gaps than the letters of one caption.
   const RECT bar{origin.x, origin.y - GetSystemMetrics(SM_CYMENU), origin.x + client.right,
                  origin.y};
-  const std::vector<TRun> menus = TScreenImage(bar).Runs(true, 8, IsDark);
-  if (menu >= static_cast<int>(menus.size())) return false;
+  std::vector<TRun> menus;
+  const bool shown = WaitUntil(
+      [&] {
+        menus = TScreenImage(bar).Runs(true, 8, IsDark);
+        return menu < static_cast<int>(menus.size());
+      },
+      kTimeoutMs);
+  if (!shown) return false;
   Click({menus[static_cast<std::size_t>(menu)].Middle(), (bar.top + bar.bottom) / 2});
 
   DWORD pid = 0;

@@ -164,8 +164,12 @@ std::vector<RECT> LinkPlaces(HWND about) {
 }
 
 void MouseJourneyTest::HoverAndFollowLinks(HWND about) const {
-  const std::vector<RECT> links = LinkPlaces(about);
-  ASSERT_EQ(links.size(), 2u);
+  std::vector<RECT> links;
+  ASSERT_TRUE(WaitUntil([&] {
+    links = LinkPlaces(about);
+    return links.size() == 2;
+  })) << links.size()
+      << " links seen";
   const POINT away = ScreenPoint(about, {10, 10});
   const std::string targets[] = {std::string("\"mailto:") + kAuthorMail + "\"",
                                  std::string("\"") + kHomePage + "\""};
