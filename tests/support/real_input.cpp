@@ -37,17 +37,18 @@ bool PointerAt(POINT to) {
   return std::abs(at.x - to.x) <= 1 && std::abs(at.y - to.y) <= 1;
 }
 
-void Press(POINT at, DWORD down, DWORD up, int times) {
+// Left clicks in one go, so that two make a double click.
+void Clicks(POINT at, int times) {
   MovePointer(at);
   std::vector<INPUT> inputs;
   for (int i = 0; i < times; ++i) {
-    inputs.push_back(MouseInput(at, down));
-    inputs.push_back(MouseInput(at, up));
+    inputs.push_back(MouseInput(at, MOUSEEVENTF_LEFTDOWN));
+    inputs.push_back(MouseInput(at, MOUSEEVENTF_LEFTUP));
   }
   Send(inputs);
 }
 
-// The visible drop-down menu of a process, once it is painted.
+// The visible drop-down menu of a process, once there is one.
 HWND OpenPopupMenu(DWORD pid) {
   HWND popup = nullptr;
   WaitUntil(
@@ -75,6 +76,27 @@ std::vector<TRun> MenuItemRows(HWND popup) {
       },
       kTimeoutMs);
   return rows;
+}
+
+// The middle of caption `menu` of the window's menu bar, once it is painted.
+// The bar lies right above the client area; its captions stand apart by
+// wider gaps than the letters of one caption.
+bool MenuCaption(HWND window, int menu, POINT& middle) {
+  RECT client;
+  GetClientRect(window, &client);
+  const POINT origin = ScreenPoint(window, {0, 0});
+  const RECT bar{origin.x, origin.y - GetSystemMetrics(SM_CYMENU), origin.x + client.right,
+                 origin.y};
+  std::vector<TRun> captions;
+  const bool shown = WaitUntil(
+      [&] {
+        captions = TScreenImage(bar).Runs(true, 8, IsDark);
+        return menu < static_cast<int>(captions.size());
+      },
+      kTimeoutMs);
+  if (shown)
+    middle = {captions[static_cast<std::size_t>(menu)].Middle(), (bar.top + bar.bottom) / 2};
+  return shown;
 }
 
 }  // namespace
@@ -115,9 +137,9 @@ void MovePointer(POINT to) {
   if (!there) throw std::runtime_error("the pointer does not reach its place");
 }
 
-void Click(POINT at) { Press(at, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 1); }
+void Click(POINT at) { Clicks(at, 1); }
 
-void DoubleClick(POINT at) { Press(at, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 2); }
+void DoubleClick(POINT at) { Clicks(at, 2); }
 
 void Drag(POINT from, POINT to) {
   LeftDown(from);
@@ -146,23 +168,9 @@ void TypeText(const std::string& text) {
 }
 
 bool ChooseMenuItem(HWND window, int menu, int item) {
-  RECT client;
-  GetClientRect(window, &client);
-  const POINT origin = ScreenPoint(window, {0, 0});
-  // The menu bar lies right above the client area; its captions stand apart
-  // by wider gaps than the letters of one caption.
-  const RECT bar{origin.x, origin.y - GetSystemMetrics(SM_CYMENU), origin.x + client.right,
-                 origin.y};
-  std::vector<TRun> menus;
-  const bool shown = WaitUntil(
-      [&] {
-        menus = TScreenImage(bar).Runs(true, 8, IsDark);
-        return menu < static_cast<int>(menus.size());
-      },
-      kTimeoutMs);
-  if (!shown) return false;
-  Click({menus[static_cast<std::size_t>(menu)].Middle(), (bar.top + bar.bottom) / 2});
-
+  POINT caption;
+  if (!MenuCaption(window, menu, caption)) return false;
+  Click(caption);
   DWORD pid = 0;
   GetWindowThreadProcessId(window, &pid);
   HWND popup = OpenPopupMenu(pid);
