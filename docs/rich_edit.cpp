@@ -40,6 +40,14 @@ void TRichEdit::CreateWindowHandle() {
   ApplyPlainTextFormat();
 }
 
+LRESULT TRichEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = TWinControl::WndProc(message, wParam, lParam);
+  // The platform's multi-line rich edit asks for Tab and for every key
+  // (DLGC_WANTMESSAGE), which would keep Tab in the area.
+  constexpr LRESULT kKeysKeptHere = DLGC_WANTTAB | DLGC_WANTMESSAGE;
+  return message == WM_GETDLGCODE ? result & ~kKeysKeptHere : result;
+}
+
 void TRichEdit::LoadFromFile(const std::string& fileName) { LoadDocument(Handle(), fileName); }
 
 void TRichEdit::Print(const std::string& jobTitle) {

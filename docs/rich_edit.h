@@ -20,6 +20,9 @@ class TRichEdit : public TWinControl {
   // Loads the library first, then sets the text limit and the plain-text format.
   void CreateWindowHandle() override;
   void FontChanged() override;
+  // Asks for neither Tab nor every key: read-only text has no use for a tab,
+  // so Tab and Shift+Tab move the focus on to the window's buttons.
+  LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void ApplyPlainTextFormat();

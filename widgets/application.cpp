@@ -35,11 +35,16 @@ bool IsKeyMessageId(UINT message) {
   }
 }
 
-// Centres the next message box of this thread on the screen: the platform
-// would place it over its owner.
+// Centres the next message box of this thread on the screen (the platform
+// would place it over its owner) and, when asked, puts it on top of the
+// windows that stay on top. MB_TOPMOST would do that on Windows, but Wine
+// ignores the flag, and the box then opens hidden behind such a window.
 class TCentreNextBox {
  public:
-  TCentreNextBox() { Hook = SetWindowsHookExA(WH_CBT, &Proc, nullptr, GetCurrentThreadId()); }
+  explicit TCentreNextBox(bool onTop) {
+    OnTop = onTop;
+    Hook = SetWindowsHookExA(WH_CBT, &Proc, nullptr, GetCurrentThreadId());
+  }
   ~TCentreNextBox() {
     if (Hook != nullptr) UnhookWindowsHookEx(Hook);
     Hook = nullptr;
@@ -58,9 +63,9 @@ class TCentreNextBox {
         RECT r;
         GetWindowRect(box, &r);
         const int w = r.right - r.left, h = r.bottom - r.top;
-        SetWindowPos(box, nullptr, (GetSystemMetrics(SM_CXSCREEN) - w) / 2,
+        SetWindowPos(box, OnTop ? HWND_TOPMOST : nullptr, (GetSystemMetrics(SM_CXSCREEN) - w) / 2,
                      (GetSystemMetrics(SM_CYSCREEN) - h) / 2, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                     SWP_NOSIZE | SWP_NOACTIVATE | (OnTop ? 0 : SWP_NOZORDER));
         UnhookWindowsHookEx(hook);
         Hook = nullptr;
       }
@@ -68,9 +73,11 @@ class TCentreNextBox {
     return CallNextHookEx(hook, code, wParam, lParam);
   }
   static thread_local HHOOK Hook;
+  static thread_local bool OnTop;
 };
 
 thread_local HHOOK TCentreNextBox::Hook = nullptr;
+thread_local bool TCentreNextBox::OnTop = false;
 
 }  // namespace
 
@@ -197,13 +204,14 @@ int TApplication::ShowBox(const std::string& text, UINT flags) {
   // in front of the box. Above a form that stays on top the box must stay on
   // top as well, or it would open hidden behind it.
   const std::vector<HWND> others = OtherActiveForms();
+  bool onTop = false;
   for (HWND form : others) {
-    if ((GetWindowLongA(form, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) flags |= MB_TOPMOST;
+    onTop = onTop || (GetWindowLongA(form, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     EnableWindow(form, FALSE);
   }
   int result = 0;
   {
-    TCentreNextBox centre;
+    TCentreNextBox centre(onTop);
     result = MessageBoxA(owner, text.c_str(), AppTitle.c_str(), flags);
   }
   for (HWND form : others) EnableWindow(form, TRUE);

@@ -12,24 +12,11 @@ constexpr int kMessageIcon = 0x0440;
 
 thread_local TDialogWatcher* Current = nullptr;
 
-std::string ClassOf(HWND window) {
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
-std::string TextOf(HWND window) {
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 TDialogRecord Record(HWND box) {
   TDialogRecord r;
   r.Box = box;
-  r.Title = TextOf(box);
-  if (HWND text = GetDlgItem(box, kMessageText)) r.Text = TextOf(text);
+  r.Title = WindowText(box);
+  if (HWND text = GetDlgItem(box, kMessageText)) r.Text = WindowText(text);
   r.Icon = reinterpret_cast<HICON>(SendDlgItemMessageA(box, kMessageIcon, STM_GETICON, 0, 0));
   GetWindowRect(box, &r.Rect);
   r.Owner = GetWindow(box, GW_OWNER);
@@ -58,7 +45,7 @@ LRESULT CALLBACK TDialogWatcher::Proc(int code, WPARAM wParam, LPARAM lParam) {
   const HHOOK hook = watcher != nullptr ? watcher->Hook : nullptr;
   if (code == HCBT_ACTIVATE && watcher != nullptr) {
     auto box = reinterpret_cast<HWND>(wParam);
-    if (ClassOf(box) == "#32770") watcher->Seen(box);
+    if (WindowClass(box) == "#32770") watcher->Seen(box);
   }
   return CallNextHookEx(hook, code, wParam, lParam);
 }
@@ -80,7 +67,7 @@ TDialogRecord AnswerBoxOfProcess(DWORD pid, int timeoutMs) {
   const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
   do {
     const HWND box = testsupport::FindProcessWindow(
-        pid, [](HWND w) { return IsWindowVisible(w) && ClassOf(w) == "#32770"; });
+        pid, [](HWND w) { return IsWindowVisible(w) && WindowClass(w) == "#32770"; });
     if (box != nullptr) {
       Sleep(200);  // let it finish painting its text
       TDialogRecord r = Record(box);

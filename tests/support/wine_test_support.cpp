@@ -66,13 +66,41 @@ std::vector<std::string> ReadLines(const std::string& path) {
 }
 
 std::vector<std::string> WaitForLines(const std::string& path, std::size_t count, int timeoutMs) {
-  const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
-  auto lines = ReadLines(path);
-  while (lines.size() < count && GetTickCount64() < deadline) {
-    Sleep(20);
-    lines = ReadLines(path);
-  }
+  std::vector<std::string> lines;
+  WaitUntil(
+      [&] {
+        lines = ReadLines(path);
+        return lines.size() >= count;
+      },
+      timeoutMs);
   return lines;
+}
+
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
+  const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
+  while (!done()) {
+    if (GetTickCount64() >= deadline) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
+void DeleteKey(const std::string& name) { RegDeleteTreeA(HKEY_CURRENT_USER, name.c_str()); }
+
+std::string ReadValue(const std::string& key, const std::string& name) {
+  HKEY section;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, (key + "\\Settings").c_str(), 0, KEY_READ, &section) !=
+      ERROR_SUCCESS) {
+    return "<missing>";
+  }
+  char data[1024] = {};
+  DWORD size = sizeof data - 1, type = 0;
+  const LONG result =
+      RegQueryValueExA(section, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+  RegCloseKey(section);
+  if (result != ERROR_SUCCESS) return "<missing>";
+  if (type != REG_SZ) return "<type " + std::to_string(type) + ">";
+  return data;
 }
 
 std::string RecordShellOpens(const std::string& extension, const std::string& log) {
@@ -108,12 +136,40 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
   return FALSE;
 }
 
+BOOL CALLBACK MatchChild(HWND window, LPARAM param) {
+  auto* q = reinterpret_cast<TWindowQuery*>(param);
+  if (!q->Matches(window)) return TRUE;
+  q->Found = window;
+  return FALSE;
+}
+
 }  // namespace
 
 HWND FindProcessWindow(DWORD pid, const std::function<bool(HWND)>& matches) {
   TWindowQuery query{pid, matches, nullptr};
   EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&query));
   return query.Found;
+}
+
+HWND FindChildWindow(HWND parent, const std::function<bool(HWND)>& matches) {
+  TWindowQuery query{0, matches, nullptr};
+  EnumChildWindows(parent, &MatchChild, reinterpret_cast<LPARAM>(&query));
+  return query.Found;
+}
+
+std::string WindowText(HWND window) {
+  // WM_GETTEXT reads the text of another program's control too.
+  std::string text(static_cast<std::size_t>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0)) + 1,
+                   '\0');
+  text.resize(static_cast<std::size_t>(
+      SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+  return text;
+}
+
+std::string WindowClass(HWND window) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  return name;
 }
 
 void SendChord(const std::vector<WORD>& keys) {

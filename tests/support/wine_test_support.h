@@ -37,6 +37,12 @@ std::vector<std::string> ReadLines(const std::string& path);
 std::vector<std::string> WaitForLines(const std::string& path, std::size_t count,
                                       int timeoutMs = 10000);
 
+// A key below HKEY_CURRENT_USER, removed with all below it.
+void DeleteKey(const std::string& name);
+// A value of the key's section "Settings": the string, or "<missing>" /
+// "<type N>" when it is not a string.
+std::string ReadValue(const std::string& key, const std::string& name);
+
 // Makes the shell's OPEN of files with this extension (".txt", ".htm", ".exe")
 // start the recorder program, which appends its command line to `log`.
 // Returns the recorder's full path as it appears at the start of each line.
@@ -48,6 +54,15 @@ void RecordUrlOpens(const std::string& scheme, const std::string& log);
 
 // The first top-level window of process `pid` that `matches` accepts, or null.
 HWND FindProcessWindow(DWORD pid, const std::function<bool(HWND)>& matches);
+// The first child (at any depth) of `parent` that `matches` accepts, or null.
+HWND FindChildWindow(HWND parent, const std::function<bool(HWND)>& matches);
+// A window's text and class name, read as another program reads them.
+std::string WindowText(HWND window);
+std::string WindowClass(HWND window);
+
+// Asks `done` every 20 ms until it answers true or `timeoutMs` has passed;
+// its last answer.
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 10000);
 
 // Real keyboard input: presses the keys in order and lets them go in reverse.
 void SendChord(const std::vector<WORD>& keys);

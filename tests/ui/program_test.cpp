@@ -2,6 +2,7 @@
 // script, on the program's own registry key.
 
 #include "tests/support/dialog_watcher.h"
+#include "tests/support/program_run.h"
 #include "tests/support/wine_test_support.h"
 #include "tests/ui/ui_test_support.h"
 
@@ -15,14 +16,10 @@
 
 namespace {
 
+using testsupport::WindowText;
+
 constexpr const char* kCaption = "ｽﾞﾉ文献ﾃﾞｰﾀﾍﾞｰｽ 簡易検索ﾌﾟﾛｸﾞﾗﾑ";
 const std::string kKey = "zsearch";
-
-std::string TextOf(HWND window) {
-  char text[512] = {};
-  SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return text;
-}
 
 // The process's visible (or all) windows of the forms' class.
 struct TFormCount {
@@ -60,7 +57,7 @@ BOOL CALLBACK FindChild(HWND window, LPARAM param) {
   if (GetParent(window) != q->Parent || lstrcmpiA(name, q->Class.c_str()) != 0) return TRUE;
   const RECT r = uitest::RectInParent(window);
   if ((q->Text.empty() && r.left == q->At.x && r.top == q->At.y) ||
-      (!q->Text.empty() && TextOf(window) == q->Text)) {
+      (!q->Text.empty() && WindowText(window) == q->Text)) {
     q->Found = window;
     return FALSE;
   }
@@ -79,45 +76,28 @@ class ProgramTest : public ::testing::Test {
                                 ">\"%HOMEDRIVE%\\temp\\out.txt\" echo result\r\n");
   }
   void TearDown() override {
-    if (Process.hProcess != nullptr) {
-      TerminateProcess(Process.hProcess, 1);
-      End();
-    }
     SetEnvironmentVariableA("HOMEDRIVE", "C:");
     uitest::DeleteKey(kKey);
   }
 
-  void Start() {
-    std::string line = "\"" ZS_PROGRAM_PATH "\"";
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &si, &Process));
-    CloseHandle(Process.hThread);
-  }
+  void Start() { ASSERT_TRUE(Program.Start()); }
   HWND MainWindow() {
-    for (int i = 0; i < 200; ++i) {
-      const HWND found = testsupport::FindProcessWindow(
-          Process.dwProcessId, [](HWND w) { return IsWindowVisible(w) && TextOf(w) == kCaption; });
-      if (found != nullptr) return found;
-      Sleep(50);
-    }
-    return nullptr;
+    return Program.WaitForWindow([](HWND w) { return WindowText(w) == kCaption; });
   }
   int FormWindows(bool visibleOnly) {
-    TFormCount q{Process.dwProcessId, visibleOnly, 0};
+    TFormCount q{Program.Pid(), visibleOnly, 0};
     EnumWindows(&CountForms, reinterpret_cast<LPARAM>(&q));
     return q.Count;
   }
   bool Loaded(const std::string& library) {
     std::vector<HMODULE> modules(512);
     DWORD bytes = 0;
-    EnumProcessModules(Process.hProcess, modules.data(),
+    EnumProcessModules(Program.Handle(), modules.data(),
                        static_cast<DWORD>(modules.size() * sizeof(HMODULE)), &bytes);
     modules.resize(bytes / sizeof(HMODULE));
     for (HMODULE module : modules) {
       char name[MAX_PATH] = {};
-      GetModuleBaseNameA(Process.hProcess, module, name, sizeof name);
+      GetModuleBaseNameA(Program.Handle(), module, name, sizeof name);
       if (lstrcmpiA(name, library.c_str()) == 0) return true;
     }
     return false;
@@ -133,22 +113,13 @@ class ProgramTest : public ::testing::Test {
   // Closes the main window; the exit code once the program has ended.
   DWORD CloseAndWait(HWND main) {
     PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(WaitForSingleObject(Process.hProcess, 20000), WAIT_OBJECT_0);
-    return End();
-  }
-  DWORD End() {
-    DWORD code = 99;
-    WaitForSingleObject(Process.hProcess, 20000);
-    GetExitCodeProcess(Process.hProcess, &code);
-    CloseHandle(Process.hProcess);
-    Process = {};
-    return code;
+    return Program.WaitForEnd();
   }
 
   testsupport::TTempWorkFolder Work;
   std::string Drive = Work.Path().substr(0, Work.Path().size() - 1);
   std::string Log = Work.Path() + "opens.log";
-  PROCESS_INFORMATION Process{};
+  testsupport::TProgramRun Program{ZS_PROGRAM_PATH};
 };
 
 }  // namespace
@@ -192,7 +163,7 @@ TEST_F(ProgramTest, SearchesAndKeepsItsListAcrossARestart) {
   Start();
   main = MainWindow();
   ASSERT_NE(main, nullptr);
-  EXPECT_EQ(TextOf(Child(main, "ComboBox", "", {24, 138})), "mine.txt");
+  EXPECT_EQ(WindowText(Child(main, "ComboBox", "", {24, 138})), "mine.txt");
   EXPECT_EQ(CloseAndWait(main), 0u);
 }
 
@@ -206,8 +177,7 @@ TEST_F(ProgramTest, NumberTypedCountShowsTheErrorBoxAndTheWindowStillOpens) {
   RegCloseKey(section);
 
   Start();
-  const testsupport::TDialogRecord box =
-      testsupport::AnswerBoxOfProcess(Process.dwProcessId, 10000);
+  const testsupport::TDialogRecord box = testsupport::AnswerBoxOfProcess(Program.Pid(), 10000);
   ASSERT_NE(box.Box, nullptr);
   EXPECT_EQ(box.Text, "'RegCount' のデータ型が不正です.");
   EXPECT_EQ(box.Title, "zunoseek");

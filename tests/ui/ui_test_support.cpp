@@ -46,24 +46,6 @@ std::string ClipboardText() {
 
 std::string TestKeyName() { return "zsearch_test_" + std::to_string(GetCurrentProcessId()); }
 
-void DeleteKey(const std::string& name) { RegDeleteTreeA(HKEY_CURRENT_USER, name.c_str()); }
-
-std::string ReadValue(const std::string& key, const std::string& name) {
-  HKEY section;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, (key + "\\Settings").c_str(), 0, KEY_READ, &section) !=
-      ERROR_SUCCESS) {
-    return "<missing>";
-  }
-  char data[1024] = {};
-  DWORD size = sizeof data - 1, type = 0;
-  const LONG result =
-      RegQueryValueExA(section, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
-  RegCloseKey(section);
-  if (result != ERROR_SUCCESS) return "<missing>";
-  if (type != REG_SZ) return "<type " + std::to_string(type) + ">";
-  return data;
-}
-
 RECT RectInParent(HWND window) {
   RECT r;
   GetWindowRect(window, &r);

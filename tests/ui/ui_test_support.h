@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "tests/support/wine_test_support.h"
+
 #include <initializer_list>
 #include <string>
 
@@ -19,9 +21,8 @@ std::string ClipboardText();
 
 // A registry key below HKEY_CURRENT_USER private to this test process.
 std::string TestKeyName();
-void DeleteKey(const std::string& name);
-// The string value, or "<missing>" / "<type N>" when it is not a string.
-std::string ReadValue(const std::string& key, const std::string& name);
+using testsupport::DeleteKey;
+using testsupport::ReadValue;
 
 // The rectangle of a window in its parent's client coordinates.
 RECT RectInParent(HWND window);
