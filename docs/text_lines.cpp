@@ -1,6 +1,6 @@
 #include "docs/text_lines.h"
 
-#include "widgets/shift_jis.h"
+#include "encoding/shift_jis.h"
 
 namespace {
 

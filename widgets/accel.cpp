@@ -1,6 +1,6 @@
 #include "widgets/accel.h"
 
-#include "widgets/shift_jis.h"
+#include "encoding/shift_jis.h"
 
 namespace {
 

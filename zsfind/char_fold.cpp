@@ -1,6 +1,6 @@
 #include "zsfind/char_fold.h"
 
-#include "zsfind/sjis.h"
+#include "encoding/shift_jis.h"
 
 #include <algorithm>
 #include <array>
@@ -25,10 +25,6 @@ static_assert(std::size(kFullWidthKana) == 0xDF - 0xA1 + 1);
 
 constexpr std::uint16_t Code(unsigned lead, unsigned trail) {
   return static_cast<std::uint16_t>(lead << 8 | trail);
-}
-
-constexpr unsigned LeadIndex(unsigned lead) {
-  return lead <= 0x9F ? lead - 0x81 : lead - 0xE0 + 31;
 }
 
 // Position of a double-byte code among the 188 valid trails of its lead.
@@ -58,7 +54,7 @@ constexpr std::uint16_t FoldDoubleByte(unsigned lead, unsigned trail) {
   for (const TDuplicate& d : kDuplicates) {
     if (d.From == code) return d.To;
   }
-  if (trail < 0x40 || trail == 0x7F || trail > 0xFC || lead < 0xFA) return code;
+  if (!IsShiftJisTrail(static_cast<unsigned char>(trail)) || lead < 0xFA) return code;
   // IBM extensions: ten small Roman numerals, ten capital ones (NEC row 13),
   // eight symbols (above), then 360 kanji in the same order as the
   // NEC-selected copies that start at 0xED40.
@@ -71,7 +67,7 @@ constexpr std::uint16_t FoldDoubleByte(unsigned lead, unsigned trail) {
 }
 
 struct TTables {
-  std::array<std::uint16_t, 60 * 256> Double{};
+  std::array<std::uint16_t, kShiftJisLeadCount * 256> Double{};
   std::array<std::uint16_t, 256> Single{};
   std::array<std::uint16_t, 256> Voiced{};      // with a following 0xDE, 0 if none
   std::array<std::uint16_t, 256> SemiVoiced{};  // with a following 0xDF, 0 if none
@@ -79,10 +75,11 @@ struct TTables {
 
 constexpr TTables BuildTables() {
   TTables t;
-  for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
-    if (!IsLeadByte(static_cast<unsigned char>(lead))) continue;
+  for (unsigned lead = 0; lead < 256; ++lead) {
+    if (!IsShiftJisLead(static_cast<unsigned char>(lead))) continue;
     for (unsigned trail = 0; trail < 256; ++trail) {
-      t.Double[LeadIndex(lead) << 8 | trail] = FoldDoubleByte(lead, trail);
+      t.Double[ShiftJisLeadIndex(static_cast<unsigned char>(lead)) << 8 | trail] =
+          FoldDoubleByte(lead, trail);
     }
   }
   for (unsigned b = 0; b < 256; ++b) {
@@ -105,9 +102,9 @@ constexpr TTables kTables = BuildTables();
 
 TFoldedChar ReadFolded(const unsigned char* p, const unsigned char* end) {
   const unsigned char b = *p;
-  if (IsLeadByte(b)) {
+  if (IsShiftJisLead(b)) {
     if (p + 1 == end) return {b, 1};
-    return {kTables.Double[LeadIndex(b) << 8 | p[1]], 2};
+    return {kTables.Double[ShiftJisLeadIndex(b) << 8 | p[1]], 2};
   }
   if (p + 1 < end && (p[1] == 0xDE || p[1] == 0xDF)) {
     const std::uint16_t combined = p[1] == 0xDE ? kTables.Voiced[b] : kTables.SemiVoiced[b];
@@ -132,9 +129,9 @@ std::vector<TCodedEncoding> BuildEncodingIndex() {
   std::vector<TCodedEncoding> index;
   for (unsigned b = 0; b < 256; ++b) {
     const auto first = static_cast<unsigned char>(b);
-    if (IsLeadByte(first)) {
+    if (IsShiftJisLead(first)) {
       for (unsigned trail = 0; trail < 256; ++trail) {
-        index.push_back({kTables.Double[LeadIndex(b) << 8 | trail],
+        index.push_back({kTables.Double[ShiftJisLeadIndex(first) << 8 | trail],
                          {{first, static_cast<unsigned char>(trail)}, 2}});
       }
       continue;

@@ -1,12 +1,12 @@
 #include "zsfind/file_system.h"
 
-#include "zsfind/sjis.h"
+#include "encoding/shift_jis.h"
 
 std::string ParentDirectory(std::string_view path) {
   const auto* begin = reinterpret_cast<const unsigned char*>(path.data());
   const auto* end = begin + path.size();
   const unsigned char* lastSeparator = nullptr;
-  for (const unsigned char* p = begin; p < end; p += CharLength(p, end)) {
+  for (const unsigned char* p = begin; p < end; p += ShiftJisCharLength(p, end)) {
     if (*p == '\\' || *p == '/') lastSeparator = p;
   }
   if (!lastSeparator) return {};

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <ntsecapi.h>
 
-#include "zsfind/sjis.h"
+#include "encoding/shift_jis.h"
 
 #include <cstdio>
 
@@ -26,7 +26,7 @@ std::string MutexName(const std::string& folder) {
   const auto* p = reinterpret_cast<const unsigned char*>(folder.data());
   const auto* end = p + folder.size();
   while (p < end) {
-    const std::size_t length = CharLength(p, end);
+    const std::size_t length = ShiftJisCharLength(p, end);
     for (std::size_t i = 0; i < length; ++i, ++p) {
       unsigned char c = *p;
       if (length == 1 && c >= 'a' && c <= 'z') c = static_cast<unsigned char>(c - 'a' + 'A');

@@ -1,7 +1,7 @@
 #include "zsfind/html_report.h"
 
+#include "encoding/shift_jis.h"
 #include "zsfind/messages.h"
-#include "zsfind/sjis.h"
 
 namespace {
 
@@ -34,8 +34,6 @@ constexpr std::string_view kDocumentHead =
     "<h1>検索結果</h1>\r\n";
 // Every document this tool writes ends with exactly these bytes.
 constexpr std::string_view kDocumentTail = "</body>\r\n</html>\r\n";
-
-bool IsTrailByte(unsigned char c) { return c >= 0x40 && c <= 0xFC && c != 0x7F; }
 
 // What one single byte becomes in HTML text; empty when it stays as it is.
 std::string_view EscapeByte(unsigned char c) {
@@ -82,10 +80,10 @@ void EscapeTo(std::string_view text, const THitMask* hits, bool cells, TEmit emi
       emit(mark ? "<mark>" : "</mark>");
       marked = mark;
     }
-    if (IsLeadByte(*p)) {
+    if (IsShiftJisLead(*p)) {
       // The byte after a broken lead byte is shown on its own, so that a '<'
       // there stays escaped for a browser too.
-      if (p + 1 < end && IsTrailByte(p[1])) {
+      if (p + 1 < end && IsShiftJisTrail(p[1])) {
         length = 2;
       } else {
         replacement = "&#xFFFD;";

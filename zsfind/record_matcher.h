@@ -5,8 +5,8 @@
 // full. Every step reads each byte a bounded number of times, so a block is
 // searched in time linear in its length.
 
+#include "encoding/shift_jis.h"
 #include "zsfind/byte_scanner.h"
-#include "zsfind/sjis.h"
 #include "zsfind/word_pattern.h"
 
 #include <string>

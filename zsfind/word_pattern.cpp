@@ -1,7 +1,7 @@
 #include "zsfind/word_pattern.h"
 
+#include "encoding/shift_jis.h"
 #include "zsfind/char_fold.h"
-#include "zsfind/sjis.h"
 
 #include <algorithm>
 #include <cstring>

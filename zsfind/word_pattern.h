@@ -3,9 +3,9 @@
 // a record. An occurrence always begins and ends on a character boundary. The
 // search takes time linear in the record's length whatever the word.
 
+#include "encoding/shift_jis.h"
 #include "zsfind/byte_scanner.h"
 #include "zsfind/hit_mask.h"
-#include "zsfind/sjis.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -11,10 +11,11 @@ dist=$here/../../dist
 
 to_crlf() { sed 's/\r*$/\r/'; }
 
+# Each character outside ASCII is encoded on its own, so its bytes are known
+# without reading Shift-JIS back.
 make_help() {
-  iconv -f UTF-8 -t CP932 "$here/helpzs.rtf" |
-    LC_ALL=C perl -pe 's/([\x81-\x9f\xe0-\xfc][\x40-\x7e\x80-\xfc]|[\xa1-\xdf])/join "", map { sprintf "\\\x27%02x", ord } split \/\/, $1/ge' |
-    to_crlf
+  perl -CSD -MEncode -pe 's/([^\x00-\x7f])/join "", map { sprintf "\\\x27%02x", ord } split \/\/, encode("cp932", "$1", Encode::FB_CROAK)/ge' \
+    "$here/helpzs.rtf" | to_crlf
 }
 
 make_readme() { iconv -f UTF-8 -t CP932 "$here/zreadme.txt" | to_crlf; }

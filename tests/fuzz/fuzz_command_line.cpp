@@ -5,6 +5,7 @@
 // neither shipped script, started by zunoseek or by hand with those
 // arguments, runs a line in which an operator acts or typed text stands.
 
+#include "encoding/shift_jis.h"
 #include "search/safe_command_line.h"
 #include "tests/search/cmd_model.h"
 #include "zsfind/launcher_values.h"
@@ -36,7 +37,7 @@ std::vector<TScript> gScripts;
 TLeadBytes SomeLeadBytes(FuzzedDataProvider& input) {
   switch (input.ConsumeIntegralInRange(0, 2)) {
     case 0:
-      return cmdmodel::LeadBytes932();
+      return ShiftJisLeadBytes();
     case 1:
       return {};
     default: {
@@ -124,7 +125,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     TScript script{ReadScript(name), {}};
     const cmdmodel::TScriptRun run =
         cmdmodel::RunScript(script.Text, {name, "a", "a", "d"}, LauncherEnvironment("a", "a", "d"),
-                            cmdmodel::kScriptFolder, cmdmodel::LeadBytes932());
+                            cmdmodel::kScriptFolder, ShiftJisLeadBytes());
     Check(run.Commands.size() == 1);
     script.Command = run.Commands[0];
     gScripts.push_back(std::move(script));

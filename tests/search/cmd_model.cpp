@@ -220,12 +220,6 @@ std::optional<std::size_t> FindLabel(const std::vector<std::string_view>& lines,
 
 }  // namespace
 
-TLeadBytes LeadBytes932() {
-  TLeadBytes lead;
-  for (unsigned b = 0x81; b <= 0xFC; ++b) lead[b] = b <= 0x9F || b >= 0xE0;
-  return lead;
-}
-
 std::optional<std::string> EveryNameDefined(std::string_view name) {
   if (name.empty()) return std::nullopt;
   return "\"&x&\"";

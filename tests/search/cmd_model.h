@@ -17,9 +17,6 @@
 
 namespace cmdmodel {
 
-// The lead bytes of code page 932 (Shift-JIS).
-TLeadBytes LeadBytes932();
-
 // A variable's value as cmd finds it, or none when it is not defined.
 using TLookup = std::function<std::optional<std::string>(std::string_view name)>;
 

@@ -1,6 +1,7 @@
 // The search launcher's decisions and their order, against a platform that
 // records every call.
 
+#include "encoding/shift_jis.h"
 #include "search/command_line.h"
 #include "search/safe_command_line.h"
 #include "search/search_launcher.h"
@@ -25,7 +26,7 @@ class TRecordingPlatform : public TSearchPlatform {
   int InputBeforeEnd = 0;                // wake-ups for messages before the child ends
   std::function<void()> OnPump = [] {};  // what dispatching a message does
   int NextChild = 1;
-  TLeadBytes LeadBytes = cmdmodel::LeadBytes932();
+  TLeadBytes LeadBytes = ShiftJisLeadBytes();
   TChildVariables Variables;  // those given with the last start
 
   bool FileExists(const std::string& name) override {
@@ -118,7 +119,7 @@ void ExpectReachesTheScriptAsTyped(const std::string& line, const TLeadBytes& le
 }
 
 TEST(SafeCommandLine, EveryFieldReachesTheScriptAsTypedOrIsRefused) {
-  const TLeadBytes sjis = cmdmodel::LeadBytes932();
+  const TLeadBytes sjis = ShiftJisLeadBytes();
   const TLeadBytes singleByte;  // code page 1252, or 65001: every byte its own character
   const std::string longWord(4081, 'w');
   struct TCase {
@@ -177,7 +178,7 @@ TEST(SafeCommandLine, EveryFieldReachesTheScriptAsTypedOrIsRefused) {
 // The model is a fair judge: it finds what the earlier launcher let through
 // (the caret pass by code page 932 always, and % passed as typed).
 TEST(CmdModel, FindsWhatRunsOrChanges) {
-  const TLeadBytes sjis = cmdmodel::LeadBytes932();
+  const TLeadBytes sjis = ShiftJisLeadBytes();
   const auto pathValue = [](std::string_view name) -> std::optional<std::string> {
     if (name == "PATH") return "C:\\a&b";
     return std::nullopt;

@@ -10,6 +10,7 @@
 // model of cmd (launcher_test, fuzz_command_line); here the words that the
 // launcher accepts are shown to arrive and the refused ones to start nothing.
 
+#include "encoding/shift_jis.h"
 #include "search/command_line.h"
 #include "search/search_launcher.h"
 #include "search/win32_search_platform.h"
@@ -99,7 +100,7 @@ class Win32Launcher : public ::testing::Test {
 
 TEST_F(Win32Launcher, RunsInAJapaneseAnsiCodePage) {
   EXPECT_EQ(GetACP(), 932u);
-  EXPECT_EQ(Platform.AnsiLeadBytes(), cmdmodel::LeadBytes932());
+  EXPECT_EQ(Platform.AnsiLeadBytes(), ShiftJisLeadBytes());
 }
 
 TEST_F(Win32Launcher, TextAndHtmlSearchesRunTheScriptAndOpenTheirResult) {

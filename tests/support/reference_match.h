@@ -4,8 +4,8 @@
 // and the word's are compared at every character. No anchors, no skipping, no
 // tables beyond the fold itself.
 
+#include "encoding/shift_jis.h"
 #include "zsfind/char_fold.h"
-#include "zsfind/sjis.h"
 #include "zsfind/word_pattern.h"
 
 #include <string>
@@ -26,7 +26,7 @@ inline std::vector<TChar> Characters(std::string_view text, TCompare compare) {
   std::vector<TChar> chars;
   for (const unsigned char* p = begin; p < end;) {
     const auto at = static_cast<std::size_t>(p - begin);
-    std::size_t length = CharLength(p, end);
+    std::size_t length = ShiftJisCharLength(p, end);
     std::string key(reinterpret_cast<const char*>(p), length);
     if (compare == TCompare::Folded) {
       const TFoldedChar c = ReadFolded(p, end);

@@ -4,11 +4,11 @@
 // for its --append. Then run by the model of cmd, as zunoseek starts them and
 // as a user would by hand.
 
+#include "encoding/shift_jis.h"
 #include "search/safe_command_line.h"
 #include "tests/search/cmd_model.h"
 #include "zsfind/launcher_values.h"
 #include "zsfind/options.h"
-#include "zsfind/sjis.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +35,7 @@ TEST(DistScripts, FileFormat) {
       if (c == '\n') {
         EXPECT_TRUE(i > 0 && script[i - 1] == '\r') << name << " at " << i;
       }
-      if (IsLeadByte(c) && i + 1 < script.size()) {
+      if (IsShiftJisLead(c) && i + 1 < script.size()) {
         const auto trail = static_cast<unsigned char>(script[++i]);
         EXPECT_TRUE(trail != '^' && trail != '|') << name << " at " << i;
       }
@@ -67,7 +67,7 @@ TEST(DistScripts, AppendScriptDiffersOnlyInItsFlag) {
 // Started by hand with the same arguments, the arguments reach zsfind's
 // --script-args whole. No operator acts in either run.
 TEST(DistScripts, NoTypedTextBecomesACommand) {
-  const TLeadBytes sjis = cmdmodel::LeadBytes932();
+  const TLeadBytes sjis = ShiftJisLeadBytes();
   struct TCase {
     std::string w1, w2, db;
   };

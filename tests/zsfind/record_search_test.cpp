@@ -4,10 +4,10 @@
 // against a plain character-by-character reference; where folding changes
 // nothing the two comparisons must agree; long records take linear time.
 
+#include "encoding/shift_jis.h"
 #include "tests/support/reference_match.h"
 #include "zsfind/database_scan.h"
 #include "zsfind/file_system.h"
-#include "zsfind/sjis.h"
 
 #include <gtest/gtest.h>
 
