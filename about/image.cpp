@@ -1,6 +1,6 @@
 #include "about/image.h"
 
-#include "docs/system_error.h"
+#include "platform/system_error.h"
 #include "widgets/dpi.h"
 
 TImage::TImage(TWinControl* parent) : TGraphicControl(parent) {}

@@ -1,6 +1,6 @@
 #include "docs/document_loading.h"
 
-#include "docs/system_error.h"
+#include "platform/system_error.h"
 
 #include <richedit.h>
 

@@ -1,9 +1,9 @@
 #include "docs/document_printer.h"
 
 #include "docs/print_pagination.h"
-#include "docs/system_error.h"
 #include "docs/text_lines.h"
-#include "search/system_functions.h"
+#include "platform/system_error.h"
+#include "platform/system_functions.h"
 
 #include <richedit.h>
 #include <winspool.h>

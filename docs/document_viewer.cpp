@@ -1,6 +1,6 @@
 #include "docs/document_viewer.h"
 
-#include "search/win32_search_platform.h"
+#include "platform/file_exists.h"
 
 TDocumentViewer::TDocumentViewer(const TViewerDesign& design) : ViewerDesign(design) {
   SetCaption(design.Caption);

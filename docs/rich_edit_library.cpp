@@ -1,7 +1,7 @@
 #include "docs/rich_edit_library.h"
 
-#include "docs/system_error.h"
-#include "search/system_library.h"
+#include "platform/system_error.h"
+#include "platform/system_library.h"
 
 #include <windows.h>
 

@@ -1,17 +1,10 @@
 #include "search/win32_search_platform.h"
 
-#include "search/system_functions.h"
+#include "platform/file_exists.h"
+#include "platform/system_functions.h"
 
 #include <optional>
 #include <vector>
-
-bool Win32FileExists(const std::string& name) {
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA(name.c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return false;
-  FindClose(search);
-  return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
 
 namespace {
 

@@ -8,9 +8,6 @@
 
 #include <functional>
 
-// True for an existing file that is not a directory (FindFirstFileA).
-bool Win32FileExists(const std::string& name);
-
 class TWin32SearchPlatform : public TSearchPlatform {
  public:
   using TPump = std::function<void()>;

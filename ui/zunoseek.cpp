@@ -4,7 +4,7 @@
 #include "about/splash_win.h"
 #include "docs/show_help.h"
 #include "docs/show_readme.h"
-#include "search/system_library.h"
+#include "platform/system_library.h"
 #include "ui/form1.h"
 #include "widgets/application.h"
 

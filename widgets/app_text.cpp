@@ -1,7 +1,7 @@
 #include "widgets/app_text.h"
 
 #include "encoding/shift_jis.h"
-#include "widgets/light_label_jump.h"
+#include "platform/program_directory.h"
 
 std::string ApplicationTitle(const std::string& programPath) {
   std::string name = programPath.substr(ProgramDirectory(programPath).size());

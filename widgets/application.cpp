@@ -1,5 +1,6 @@
 #include "widgets/application.h"
 
+#include "platform/program_path.h"
 #include "widgets/app_text.h"
 #include "widgets/form.h"
 
@@ -8,18 +9,6 @@ TApplication* Application = nullptr;
 namespace {
 
 constexpr const char* kApplicationClass = "TZunoseekApplication";
-
-std::string ProgramPath() {
-  std::string path(MAX_PATH, '\0');
-  for (;;) {
-    const DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (n < path.size()) {
-      path.resize(n);
-      return path;
-    }
-    path.resize(path.size() * 2);
-  }
-}
 
 bool IsKeyMessageId(UINT message) {
   switch (message) {

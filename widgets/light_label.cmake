@@ -4,9 +4,9 @@ add_library(zs_light_label_model STATIC
   ${CMAKE_CURRENT_LIST_DIR}/light_label_model.cpp
   ${CMAKE_CURRENT_LIST_DIR}/light_label_jump.cpp
 )
-target_link_libraries(zs_light_label_model PUBLIC zs_options)
+target_link_libraries(zs_light_label_model PUBLIC zs_program_directory)
 
 if(WIN32)
   add_library(zs_light_label STATIC ${CMAKE_CURRENT_LIST_DIR}/light_label.cpp)
-  target_link_libraries(zs_light_label PUBLIC zs_light_label_model zs_widgets zs_search_win32)
+  target_link_libraries(zs_light_label PUBLIC zs_light_label_model zs_widgets)
 endif()

@@ -1,24 +1,14 @@
 #include "widgets/light_label.h"
 
-#include "search/system_functions.h"
+#include "platform/program_path.h"
+#include "platform/system_functions.h"
 #include "widgets/application.h"
 
 namespace {
 
 class TWin32LinkShell : public TLinkShell {
  public:
-  std::string ProgramPath() override {
-    std::string path(MAX_PATH, '\0');
-    for (;;) {
-      const DWORD length =
-          GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-      if (length < path.size()) {
-        path.resize(length);
-        return path;
-      }
-      path.resize(path.size() * 2);
-    }
-  }
+  std::string ProgramPath() override { return ::ProgramPath(); }
   void* ApplicationWindow() override {
     return Application != nullptr ? Application->Handle() : nullptr;
   }

@@ -1,6 +1,6 @@
 #include "widgets/light_label_jump.h"
 
-#include "encoding/shift_jis.h"
+#include "platform/program_directory.h"
 
 namespace {
 
@@ -30,19 +30,6 @@ std::vector<std::string> JumpTargets(TJumpType type, const std::string& jumpTo,
   }
   if (type == TJumpType::jtCaption && !caption.empty()) targets.push_back(caption);
   return targets;
-}
-
-std::string ProgramDirectory(const std::string& programPath) {
-  std::size_t end = 0;
-  for (std::size_t i = 0; i < programPath.size(); ++i) {
-    const char c = programPath[i];
-    if (IsShiftJisLead(static_cast<unsigned char>(c)) && i + 1 < programPath.size()) {
-      ++i;
-    } else if (c == '\\' || c == '/' || c == ':') {
-      end = i + 1;
-    }
-  }
-  return programPath.substr(0, end);
 }
 
 void OpenTarget(TLinkShell& shell, const std::string& target) {

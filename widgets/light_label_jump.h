@@ -24,10 +24,6 @@ class TLinkShell {
 std::vector<std::string> JumpTargets(TJumpType type, const std::string& jumpTo,
                                      const std::string& caption);
 
-// The path cut after its last separator ("\", "/" or a drive colon), read as
-// Shift-JIS so that a 0x5C trail byte is not taken for one.
-std::string ProgramDirectory(const std::string& programPath);
-
 // Opens one target with the verb "Open", no parameters and the program's own
 // directory; the result is ignored.
 void OpenTarget(TLinkShell& shell, const std::string& target);

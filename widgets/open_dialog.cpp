@@ -1,6 +1,6 @@
 #include "widgets/open_dialog.h"
 
-#include "search/system_functions.h"
+#include "platform/system_functions.h"
 
 #include <commdlg.h>
 

@@ -10,20 +10,7 @@
 #include <string_view>
 
 #if defined(_WIN32)
-#include <windows.h>
-
-namespace {
-
-// Libraries the system loads later on the tool's behalf come from the system
-// folder only, where the platform has SetDefaultDllDirectories.
-void RestrictLibrarySearchToSystemFolder() {
-  using TSetDefaultDllDirectories = BOOL(WINAPI*)(DWORD);
-  const auto setDefault = reinterpret_cast<TSetDefaultDllDirectories>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories")));
-  if (setDefault != nullptr) setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
-}
-
-}  // namespace
+#include "platform/system_library.h"
 #endif
 
 int main(int argc, char** argv) {

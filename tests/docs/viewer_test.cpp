@@ -2,7 +2,7 @@
 // empty, missing and locked documents, and several viewers at once.
 
 #include "docs/document_loading.h"
-#include "docs/system_error.h"
+#include "platform/system_error.h"
 #include "tests/docs/viewer_test_support.h"
 
 #include <richedit.h>

@@ -11,6 +11,7 @@
 // launcher accepts are shown to arrive and the refused ones to start nothing.
 
 #include "encoding/shift_jis.h"
+#include "platform/file_exists.h"
 #include "search/command_line.h"
 #include "search/search_launcher.h"
 #include "search/win32_search_platform.h"

@@ -5,7 +5,7 @@
 // libraries, so a planted copy of a real system library's name proves nothing
 // there: the planted library has a name the system folder does not have.
 
-#include "search/system_library.h"
+#include "platform/system_library.h"
 #include "tests/support/wine_test_support.h"
 
 #include <windows.h>

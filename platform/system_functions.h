@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "search/system_library.h"
+#include "platform/system_library.h"
 
 // The function `name` of the system library `library`, or null when either is
 // missing. The library stays loaded for the life of the process.

@@ -1,4 +1,4 @@
-#include "search/system_functions.h"
+#include "platform/system_functions.h"
 
 #include <shellapi.h>
 

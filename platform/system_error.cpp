@@ -1,4 +1,4 @@
-#include "docs/system_error.h"
+#include "platform/system_error.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "search/system_library.h"
+#include "platform/system_library.h"
 
 #include <string>
 
