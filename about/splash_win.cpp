@@ -1,6 +1,6 @@
 #include "about/splash_win.h"
 
-#include "ui/home_page.h"
+#include "product/identity.h"
 #include "widgets/application.h"
 
 namespace {
@@ -28,7 +28,7 @@ void Place(TLabel& label, const char* caption, int left, int top, int width, int
 }  // namespace
 
 TForm2::TForm2() {
-  SetCaption("ｽﾞﾉ文献ﾃﾞｰﾀﾍﾞｰｽ 簡易検索ﾌﾟﾛｸﾞﾗﾑ by Ranel");
+  SetCaption(std::string(kProgramCaption) + " by Ranel");
   SetBorderStyle(TBorderStyle::Dialog);
   SetStayOnTop(true);
   SetClientSize(433, 270);

@@ -9,9 +9,6 @@
 #include "widgets/label.h"
 #include "widgets/light_label.h"
 
-// The author's address: the e-mail link's text and target.
-inline constexpr const char* kAuthorMail = "zunoseek@example.com";
-
 class TForm2 : public TForm {
  public:
   TForm2();

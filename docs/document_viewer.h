@@ -12,7 +12,7 @@
 
 // What tells one viewer from the other, besides the order of its controls.
 struct TViewerDesign {
-  const char* Caption;
+  std::string Caption;
   int Width;  // outer size
   int Height;
   const char* FileName;  // bare: looked up in the working directory

@@ -1,8 +1,10 @@
 #include "docs/show_readme.h"
 
+#include "product/identity.h"
+
 namespace {
 
-const TViewerDesign kReadmeDesign{"ｽﾞﾉ文献ﾃﾞｰﾀﾍﾞｰｽ 簡易検索ﾌﾟﾛｸﾞﾗﾑ Readme", 426, 539, "zreadme.txt",
+const TViewerDesign kReadmeDesign{std::string(kProgramCaption) + " Readme", 426, 539, "zreadme.txt",
                                   "Readmeファイルが見つかりません．"};
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include <string_view>
 #include <vector>
 
-inline constexpr std::string_view kProgramKey = "zsearch";
 inline constexpr std::string_view kSettingsSection = "Settings";
 inline constexpr std::string_view kCountValue = "RegCount";
 inline constexpr std::string_view kEntryValuePrefix = "FileName";

@@ -5,17 +5,16 @@
 #include "docs/show_readme.h"
 #include "platform/file_exists.h"
 #include "platform/system_functions.h"
+#include "product/identity.h"
 #include "search/registry_settings_store.h"
 #include "search/search_launcher.h"
 #include "search/win32_search_platform.h"
-#include "ui/home_page.h"
 #include "widgets/application.h"
 
 #include <utility>
 
 namespace {
 
-constexpr const char* kCaption = "ｽﾞﾉ文献ﾃﾞｰﾀﾍﾞｰｽ 簡易検索ﾌﾟﾛｸﾞﾗﾑ";
 constexpr const char* kProportional = "ＭＳ Ｐゴシック";
 constexpr const char* kFixed = "ＭＳ ゴシック";
 
@@ -66,7 +65,7 @@ TForm1::TForm1(std::string settingsKey)
 }
 
 void TForm1::LayOut() {
-  SetCaption(kCaption);
+  SetCaption(kProgramCaption);
   SetMenu(MainMenu1);
   SetBounds(74, 50, 392, 425);
 

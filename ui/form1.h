@@ -2,6 +2,7 @@
 // The main window: the two search-word fields, the database chooser, the
 // write-mode check box, the search buttons and the menu bar.
 
+#include "product/identity.h"
 #include "search/database_list.h"
 #include "search/search_request.h"
 #include "widgets/bevel.h"
@@ -23,7 +24,7 @@ inline constexpr const char* kNoToolMessage = "機能呼び出しプログラム
 class TForm1 : public TForm {
  public:
   // Loads the database list from HKEY_CURRENT_USER\settingsKey.
-  explicit TForm1(std::string settingsKey = std::string(kProgramKey));
+  explicit TForm1(std::string settingsKey = kSettingsKey);
 
   // Controls, in the order of creation.
   TBevel Bevel1;

@@ -2,8 +2,8 @@
 // its resource, the rule, the labels, the links' looks, the close button.
 
 #include "about/splash_win.h"
+#include "product/identity.h"
 #include "tests/support/wine_test_support.h"
-#include "ui/home_page.h"
 #include "widgets/application.h"
 #include "widgets/graphics.h"
 

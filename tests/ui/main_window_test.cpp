@@ -1,8 +1,8 @@
 // The main window in process: layout, start and end, the list commands, the
 // edit and clear commands, the tool and home-page commands, the file dialog.
 
+#include "product/identity.h"
 #include "tests/ui/main_window_fixture.h"
-#include "ui/home_page.h"
 #include "widgets/app_text.h"
 
 #include <functional>

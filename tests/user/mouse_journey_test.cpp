@@ -3,12 +3,11 @@
 // the list set, pruned and given a chosen file, kept across a restart, the
 // documents read and printed, the links hovered and followed.
 
-#include "about/splash_win.h"
+#include "product/identity.h"
 #include "tests/support/real_input.h"
 #include "tests/support/remote_list_view.h"
 #include "tests/support/screen_image.h"
 #include "tests/user/user_test_support.h"
-#include "ui/home_page.h"
 
 #include <optional>
 
