@@ -1,14 +1,14 @@
 #include "ui/form1.h"
 
 #include "about/splash_win.h"
-#include "docs/show_help.h"
-#include "docs/show_readme.h"
 #include "platform/file_exists.h"
 #include "platform/system_functions.h"
 #include "product/identity.h"
 #include "search/registry_settings_store.h"
 #include "search/search_launcher.h"
 #include "search/win32_search_platform.h"
+#include "viewers/show_help.h"
+#include "viewers/show_readme.h"
 #include "widgets/application.h"
 
 #include <utility>

@@ -2,10 +2,10 @@
 // that start-up makes and keeps hidden, then the message loop.
 
 #include "about/splash_win.h"
-#include "docs/show_help.h"
-#include "docs/show_readme.h"
 #include "platform/system_library.h"
 #include "ui/form1.h"
+#include "viewers/show_help.h"
+#include "viewers/show_readme.h"
 #include "widgets/application.h"
 
 #include <windows.h>

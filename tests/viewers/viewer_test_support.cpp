@@ -1,4 +1,4 @@
-#include "tests/docs/viewer_test_support.h"
+#include "tests/viewers/viewer_test_support.h"
 
 void PumpFor(int milliseconds) {
   const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);

@@ -1,8 +1,8 @@
-#include "docs/rich_edit.h"
+#include "viewers/rich_edit.h"
 
-#include "docs/document_loading.h"
-#include "docs/document_printer.h"
-#include "docs/rich_edit_library.h"
+#include "viewers/document_loading.h"
+#include "viewers/document_printer.h"
+#include "viewers/rich_edit_library.h"
 #include "widgets/application.h"
 #include "widgets/graphics.h"
 

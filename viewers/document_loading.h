@@ -2,7 +2,7 @@
 // Reads a document file into a Rich Edit control: as RTF, else as plain text
 // in the system's code page (see document_reading.h for the order).
 
-#include "docs/document_reading.h"
+#include "viewers/document_reading.h"
 
 #include <windows.h>
 

@@ -1,9 +1,9 @@
-#include "docs/document_printer.h"
+#include "viewers/document_printer.h"
 
-#include "docs/print_pagination.h"
-#include "docs/text_lines.h"
 #include "platform/system_error.h"
 #include "platform/system_functions.h"
+#include "viewers/print_pagination.h"
+#include "viewers/text_lines.h"
 
 #include <richedit.h>
 #include <winspool.h>

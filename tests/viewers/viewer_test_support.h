@@ -2,10 +2,10 @@
 // What the viewer tests share: an application object, a private working
 // folder, a message-box watcher, and the viewers that are on screen.
 
-#include "docs/show_help.h"
-#include "docs/show_readme.h"
 #include "tests/support/dialog_watcher.h"
 #include "tests/support/wine_test_support.h"
+#include "viewers/show_help.h"
+#include "viewers/show_readme.h"
 #include "widgets/application.h"
 
 #include <gtest/gtest.h>

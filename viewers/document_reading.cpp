@@ -1,4 +1,4 @@
-#include "docs/document_reading.h"
+#include "viewers/document_reading.h"
 
 #include <stdexcept>
 

@@ -1,9 +1,9 @@
 // The help and readme viewers in-process under Wine: reading RTF, plain,
 // empty, missing and locked documents, and several viewers at once.
 
-#include "docs/document_loading.h"
 #include "platform/system_error.h"
-#include "tests/docs/viewer_test_support.h"
+#include "tests/viewers/viewer_test_support.h"
+#include "viewers/document_loading.h"
 
 #include <richedit.h>
 

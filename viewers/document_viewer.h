@@ -3,7 +3,7 @@
 // area, a close button and a print button, opened by a command of the main
 // window, centred, and showing a document of the working directory.
 
-#include "docs/rich_edit.h"
+#include "viewers/rich_edit.h"
 #include "widgets/application.h"
 #include "widgets/bit_btn.h"
 #include "widgets/form.h"

@@ -1,4 +1,4 @@
-#include "docs/show_help.h"
+#include "viewers/show_help.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The order of reading a document, against a file and a control that record
 // every call and answer as each case says.
 
-#include "docs/document_reading.h"
+#include "viewers/document_reading.h"
 
 #include <gtest/gtest.h>
 

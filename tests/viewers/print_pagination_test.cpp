@@ -1,6 +1,6 @@
 // The page loop against a printer and a control that record every call.
 
-#include "docs/print_pagination.h"
+#include "viewers/print_pagination.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "docs/show_readme.h"
+#include "viewers/show_readme.h"
 
 #include "product/identity.h"
 

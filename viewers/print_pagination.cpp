@@ -1,4 +1,4 @@
-#include "docs/print_pagination.h"
+#include "viewers/print_pagination.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "docs/document_viewer.h"
+#include "viewers/document_viewer.h"
 
 #include "platform/file_exists.h"
 

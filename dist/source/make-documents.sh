@@ -7,7 +7,7 @@
 #   zreadme.txt -> dist/zreadme.txt plain text
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-dist=$here/../../dist
+dist=$here/..
 
 to_crlf() { sed 's/\r*$/\r/'; }
 

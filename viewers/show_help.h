@@ -1,7 +1,7 @@
 #pragma once
 // The help viewer: "helpzs.txt" of the working directory.
 
-#include "docs/document_viewer.h"
+#include "viewers/document_viewer.h"
 
 class TShowHelpForm : public TDocumentViewer {
  public:

@@ -1,4 +1,4 @@
-#include "docs/document_loading.h"
+#include "viewers/document_loading.h"
 
 #include "platform/system_error.h"
 

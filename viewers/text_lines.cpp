@@ -1,4 +1,4 @@
-#include "docs/text_lines.h"
+#include "viewers/text_lines.h"
 
 #include "encoding/shift_jis.h"
 

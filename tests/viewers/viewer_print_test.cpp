@@ -3,7 +3,7 @@
 // names its output folder, which check-printed-pdfs.sh then reads) and one
 // with no print server at all.
 
-#include "tests/docs/viewer_test_support.h"
+#include "tests/viewers/viewer_test_support.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "docs/rich_edit_library.h"
+#include "viewers/rich_edit_library.h"
 
 #include "platform/system_error.h"
 #include "platform/system_library.h"

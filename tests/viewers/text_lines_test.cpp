@@ -1,6 +1,6 @@
 // Line breaking for the printout when the control cannot lay out pages.
 
-#include "docs/text_lines.h"
+#include "viewers/text_lines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The readme viewer: "zreadme.txt" of the working directory.
 
-#include "docs/document_viewer.h"
+#include "viewers/document_viewer.h"
 
 class TShowReadmeForm : public TDocumentViewer {
  public:
