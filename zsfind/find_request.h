@@ -3,7 +3,7 @@
 // it from running (stated in the result files).
 
 #include "zsfind/options.h"
-#include "zsfind/report.h"
+#include "zsfind/query.h"
 
 #include <optional>
 #include <string>

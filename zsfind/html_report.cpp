@@ -5,12 +5,16 @@
 
 namespace {
 
-constexpr std::string_view kDocumentHead =
-    "<!DOCTYPE html>\r\n"
-    "<html lang=\"ja\">\r\n"
-    "<head>\r\n"
-    "<meta charset=\"Shift_JIS\">\r\n"
-    "<title>検索結果</title>\r\n"
+// The start of every document this tool writes, before its first section.
+const std::string kDocumentHead =
+    std::string(
+        "<!DOCTYPE html>\r\n"
+        "<html lang=\"ja\">\r\n"
+        "<head>\r\n"
+        "<meta charset=\"Shift_JIS\">\r\n"
+        "<title>") +
+    std::string(zsmsg::kTitle) +
+    "</title>\r\n"
     "<style>\r\n"
     "body{font-family:sans-serif;line-height:1.5}\r\n"
     "section{border-top:2px solid #888;margin-top:1em}\r\n"
@@ -31,7 +35,8 @@ constexpr std::string_view kDocumentHead =
     "</style>\r\n"
     "</head>\r\n"
     "<body>\r\n"
-    "<h1>検索結果</h1>\r\n";
+    "<h1>" +
+    std::string(zsmsg::kTitle) + "</h1>\r\n";
 // Every document this tool writes ends with exactly these bytes.
 constexpr std::string_view kDocumentTail = "</body>\r\n</html>\r\n";
 

@@ -6,20 +6,13 @@
 // search that dies on the way never leaves an older result looking like its own.
 
 #include "zsfind/hit_mask.h"
+#include "zsfind/query.h"
 #include "zsfind/result_file.h"
-#include "zsfind/word_pattern.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-
-struct TQuery {
-  std::string Word1;
-  std::string Word2;  // empty for a one-word search
-  std::string Database;
-  TCompare Compare = TCompare::Folded;
-};
 
 class TReport {
  public:
