@@ -44,7 +44,6 @@ class TDatabaseList {
   bool RemoveEntry(const std::string& text);
 
   std::size_t Count() const { return Entries_.size(); }
-  const std::string& Entry(std::size_t index) const { return Entries_.at(index); }
   const std::vector<std::string>& Entries() const { return Entries_; }
 
  private:

@@ -2,7 +2,7 @@
 // list must keep its invariants.
 
 #include "search/database_list.h"
-#include "search/memory_settings_store.h"
+#include "tests/support/memory_settings_store.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

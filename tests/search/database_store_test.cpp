@@ -1,7 +1,7 @@
 // Loading and saving the database list through the in-memory store.
 
 #include "search/database_list.h"
-#include "search/memory_settings_store.h"
+#include "tests/support/memory_settings_store.h"
 
 #include "tests/search/list_test_support.h"
 
@@ -88,8 +88,8 @@ TEST(DatabaseStoreTest, HugeCountIsBounded) {
   TDatabaseList list;
   list.LoadFromStore(store);
   ASSERT_EQ(list.Count(), kMaxLoadedEntries);
-  EXPECT_EQ(list.Entry(0), "first");
-  EXPECT_EQ(list.Entry(kMaxLoadedEntries - 1), "");
+  EXPECT_EQ(list.Entries().at(0), "first");
+  EXPECT_EQ(list.Entries().at(kMaxLoadedEntries - 1), "");
 }
 
 struct TLoadErrorCase {

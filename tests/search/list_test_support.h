@@ -2,7 +2,7 @@
 // Helpers shared by the database list tests.
 
 #include "search/database_list.h"
-#include "search/memory_settings_store.h"
+#include "tests/support/memory_settings_store.h"
 
 #include <cstddef>
 #include <string>

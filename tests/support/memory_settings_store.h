@@ -1,7 +1,7 @@
 #pragma once
-// A settings store held in memory, for platforms without a registry and for
-// tests: it keeps typed raw values like the registry does, so tests can plant
-// wrong types, missing values and unterminated strings, and it fails on demand.
+// A settings store held in memory, for the database list's tests and fuzzer:
+// it keeps typed raw values like the registry does, so tests can plant wrong
+// types, missing values and unterminated strings, and it fails on demand.
 
 #include "search/settings_store.h"
 
