@@ -2,7 +2,7 @@
 // Prints a rich-text area's whole text on the system's default printer, with
 // no dialog. One job at a time in the whole program.
 
-#include "widgets/light_label_font.h"
+#include "widgets/color_and_font.h"
 
 #include <windows.h>
 

@@ -11,7 +11,6 @@ class TBitBtn : public TButton {
   explicit TBitBtn(TWinControl* parent, TBitBtnKind kind = TBitBtnKind::Custom);
   ~TBitBtn() override;
 
-  TBitBtnKind Kind() const { return ButtonKind; }
   // The close kind closes its form instead of raising OnClick.
   void Click() override;
 

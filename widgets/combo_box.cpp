@@ -33,10 +33,6 @@ std::vector<std::string> TComboBox::Items() const {
   return items;
 }
 
-int TComboBox::ItemIndex() const {
-  return static_cast<int>(SendMessageA(Handle(), CB_GETCURSEL, 0, 0));
-}
-
 void TComboBox::SetItemIndex(int index) {
   SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }

@@ -15,7 +15,6 @@ class TComboBox : public TWinControl {
   // Replaces the items, in the given order.
   void SetItems(const std::vector<std::string>& items);
   std::vector<std::string> Items() const;
-  int ItemIndex() const;
   // Selects an item, which the field then shows; -1 selects none.
   void SetItemIndex(int index);
   // Rows the drop-down list shows, and the height of each in design pixels.

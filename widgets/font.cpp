@@ -33,33 +33,8 @@ void TFont::Assign(const TFontAttributes& attributes) {
   Changed();
 }
 
-void TFont::SetName(const std::string& name) {
-  Attr.Name = name;
-  Changed();
-}
-
-void TFont::SetHeight(int height) {
-  Attr.Height = height;
-  Changed();
-}
-
-void TFont::SetCharset(std::uint8_t charset) {
-  Attr.Charset = charset;
-  Changed();
-}
-
-void TFont::SetPitch(TFontPitch pitch) {
-  Attr.Pitch = pitch;
-  Changed();
-}
-
 void TFont::SetColor(TColor color) {
   Attr.Color = color;
-  Changed();
-}
-
-void TFont::SetStyle(TFontStyles style) {
-  Attr.Style = style;
   Changed();
 }
 

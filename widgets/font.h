@@ -2,7 +2,7 @@
 // A font as controls hold it: attributes that can be copied, and a Windows
 // font made from them when first needed. The font object owns that handle.
 
-#include "widgets/light_label_font.h"
+#include "widgets/color_and_font.h"
 
 #include <windows.h>
 
@@ -29,13 +29,7 @@ class TFont {
   void Assign(const TFontAttributes& attributes);
   const TFontAttributes& Attributes() const { return Attr; }
 
-  void SetName(const std::string& name);
-  // The character height in design pixels, without the internal leading.
-  void SetHeight(int height);
-  void SetCharset(std::uint8_t charset);
-  void SetPitch(TFontPitch pitch);
   void SetColor(TColor color);
-  void SetStyle(TFontStyles style);
 
   // The Windows font at the screen's resolution, made on first use.
   HFONT Handle() const;

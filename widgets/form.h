@@ -44,7 +44,6 @@ class TForm : public TWinControl {
   // An access key: true when a control took it.
   bool DialogChar(char ch);
 
-  TWinControl* ActiveControl() const { return Active; }
   void FocusChanged(TWinControl* control) { Active = control; }
   // Focuses the first control in tab order.
   void SelectFirst();

@@ -1,7 +1,7 @@
 #pragma once
 // Small drawing helpers shared by the controls that paint themselves.
 
-#include "widgets/light_label_font.h"
+#include "widgets/color_and_font.h"
 
 #include <windows.h>
 

@@ -36,12 +36,6 @@ void TLabel::SetWordWrap(bool wrap) {
   Invalidate();
 }
 
-void TLabel::SetShowAccelChar(bool show) {
-  AccelChar = show;
-  AdjustSize();
-  Invalidate();
-}
-
 void TLabel::CaptionChanged() {
   AdjustSize();
   TGraphicControl::CaptionChanged();
@@ -58,7 +52,8 @@ void TLabel::BoundsChanged(const RECT& old) {
 }
 
 UINT TLabel::TextFormat() const {
-  return DT_LEFT | DT_EXPANDTABS | (Wrap ? DT_WORDBREAK : 0) | (AccelChar ? 0 : DT_NOPREFIX);
+  // "&" marks an access key, shown underlined.
+  return DT_LEFT | DT_EXPANDTABS | (Wrap ? DT_WORDBREAK : 0);
 }
 
 void TLabel::AdjustSize() {

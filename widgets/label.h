@@ -18,8 +18,6 @@ class TLabel : public TGraphicControl {
   void SetAutoSize(bool autoSize);
   // Long lines wrap within the width (which then stays).
   void SetWordWrap(bool wrap);
-  // "&" marks an access key (shown underlined) unless this is false.
-  void SetShowAccelChar(bool show);
 
   void SettleBounds() const override;
 
@@ -37,7 +35,6 @@ class TLabel : public TGraphicControl {
   bool IsTransparent = false;
   bool SizeToText = true;
   bool Wrap = false;
-  bool AccelChar = true;
   bool Adjusting = false;
   // Text is measured once the parent can be drawn, or its size is asked for:
   // a window never shown measures nothing, and one made measures once.

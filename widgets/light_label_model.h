@@ -3,7 +3,7 @@
 // the label's pointer and button notifications. Plain logic: the control that
 // shows the looks and the shell that opens targets are passed in.
 
-#include "widgets/light_label_font.h"
+#include "widgets/color_and_font.h"
 #include "widgets/light_label_jump.h"
 
 #include <functional>
@@ -57,8 +57,6 @@ class TLightLabelModel {
   // Bound by the control to its handlers, which pass the control as sender.
   std::function<void()> OnMouseEnter;
   std::function<void()> OnMouseLeave;
-
-  bool PointerOver() const { return FPointerOver; }
 
   // Steps run after the label's own handling of each notification.
   void PointerEntered();

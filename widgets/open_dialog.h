@@ -17,7 +17,6 @@ class TOpenDialog {
   bool Execute(HWND owner);
 
   const std::string& FileName() const { return Path; }
-  void SetFileName(const std::string& path) { Path = path; }
 
  private:
   std::string Path;

@@ -45,7 +45,7 @@ class StoredListTest : public MainWindowTest {
     EXPECT_EQ(box.Title, App->Title());
     EXPECT_EQ(box.Icon, testsupport::StopIcon());
     EXPECT_TRUE(IsWindowVisible(Form->Handle()));
-    EXPECT_EQ(Form->ComboBox1.ItemIndex(), -1);
+    EXPECT_EQ(SendMessageA(Form->ComboBox1.Handle(), CB_GETCURSEL, 0, 0), CB_ERR);
     EXPECT_EQ(Form->ComboBox1.Text(), "");
   }
 };
@@ -94,7 +94,7 @@ TEST_F(NegativeCountTest, EmptyListKeepsATypedTextOnDeleteAndTakesItOnSet) {
 
   Form->Button2.Click();
   EXPECT_EQ(Form->ComboBox1.Items(), std::vector<std::string>{"typed.txt"});
-  EXPECT_EQ(Form->ComboBox1.ItemIndex(), 0);
+  EXPECT_EQ(SendMessageA(Form->ComboBox1.Handle(), CB_GETCURSEL, 0, 0), 0);
   EXPECT_EQ(Form->ComboBox1.Text(), "typed.txt");
   App->DestroyForms();
   EXPECT_EQ(ReadValue(Key, "RegCount"), "1");

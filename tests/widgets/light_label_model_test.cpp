@@ -90,7 +90,6 @@ TEST_F(LightLabelModel, ConstructionValuesAndDefaultLook) {
   EXPECT_EQ(Model.JumpTo(), "");
   EXPECT_FALSE(Model.OnMouseEnter);
   EXPECT_FALSE(Model.OnMouseLeave);
-  EXPECT_FALSE(Model.PointerOver());
   // Blue without underline, in the face and height of the label's own font.
   EXPECT_TRUE(Shows(clBtnFace, Font(clBlue, 0)));
 }
@@ -169,15 +168,6 @@ INSTANTIATE_TEST_SUITE_P(
         TLookCase{"ClickOffReleaseLight", true, true, false, {'e', 'd', 'u'}, 'L'},
         TLookCase{"DoubleClickEndsLight", true, true, true, {'e', 'd', 'u', 'd', 'u'}, 'L'}),
     [](const auto& test) { return std::string(test.param.Name); });
-
-TEST_F(LightLabelModel, PointerOverFlagFollowsEnterAndLeave) {
-  Model.PointerEntered();
-  EXPECT_TRUE(Model.PointerOver());
-  Model.ButtonPressed();
-  EXPECT_TRUE(Model.PointerOver());
-  Model.PointerLeft();
-  EXPECT_FALSE(Model.PointerOver());
-}
 
 TEST_F(LightLabelModel, HandlersRunAfterTheLookIsApplied) {
   std::vector<std::string> log;

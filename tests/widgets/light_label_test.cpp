@@ -129,7 +129,9 @@ TEST_F(LightLabelTest, RightAndMiddlePressesShowTheClickLookAndOpenNothing) {
 TEST_F(LightLabelTest, LookSettingsOnTheFontObjectsShowFromTheNextLeave) {
   // As the about window sets its links: the own font underlined, the
   // default look without underline, set on the font objects directly.
-  Link.Font().SetStyle(fsUnderline);
+  TFontAttributes underlined = Link.Font().Attributes();
+  underlined.Style = fsUnderline;
+  Link.Font().Assign(underlined);
   Link.DefaultFont().Style = 0;
   EXPECT_EQ(Look(Link), "light");
   Mouse(WM_MOUSEMOVE, 30, 25);

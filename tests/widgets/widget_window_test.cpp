@@ -149,9 +149,11 @@ TEST_F(WidgetWindowTest, FontHeightIsCharacterHeightWithoutLeading) {
   TFont font;
   EXPECT_EQ(font.Attributes().Name, "ＭＳ Ｐゴシック");
   EXPECT_EQ(font.Attributes().Height, 12);
-  font.SetName("ＭＳ ゴシック");
-  font.SetHeight(16);
-  font.SetStyle(fsBold | fsUnderline);
+  TFontAttributes attributes = font.Attributes();
+  attributes.Name = "ＭＳ ゴシック";
+  attributes.Height = 16;
+  attributes.Style = fsBold | fsUnderline;
+  font.Assign(attributes);
   LOGFONTA lf{};
   GetObjectA(font.Handle(), sizeof lf, &lf);
   EXPECT_STREQ(lf.lfFaceName, "ＭＳ ゴシック");
@@ -264,7 +266,9 @@ TEST_F(WidgetWindowTest, StateSetBeforeTheWindowIsWhatTheWindowStartsWith) {
   combo.SetBounds(8, 40, 200, 21);
   combo.SetDropDown(20, 13);
   TButton button(&other);
-  button.Font().SetHeight(20);
+  TFontAttributes big = button.Font().Attributes();
+  big.Height = 20;
+  button.Font().Assign(big);
   TLabel label(&other);
   label.SetBounds(8, 100, 5, 5);
   label.SetCaption("検索ﾃﾞｰﾀﾍﾞｰｽ名");

@@ -1,6 +1,7 @@
 #pragma once
-// Colours and font attributes as the hyperlink label's look machine sees them,
-// free of window code so that the machine builds and is tested natively.
+// The toolkit's colours and font attributes, as every control, the viewers'
+// printing and the hyperlink label's look machine use them; free of window
+// code so that the look machine builds and is tested natively.
 
 #include <cstdint>
 #include <string>
