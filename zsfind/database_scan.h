@@ -1,7 +1,11 @@
 #pragma once
-// Streams a database through the matcher chunk by chunk (see chunk_source.h),
-// the next chunk made while the current one is searched. A read error, in a
-// block or in a page of a view, ends the scan and is reported.
+// Streams a database through the matcher chunk by chunk (see chunk_source.h)
+// on two threads. Each makes chunks of its own (maps a view or reads a block)
+// and searches them while the other makes and searches the next, so reading
+// and searching share two processors; the matching records reach the sink one
+// at a time and in the database's order. A read error, in a block or in a page
+// of a view, ends the scan and is reported: no record after it reaches the
+// sink.
 
 #include "zsfind/chunk_source.h"
 #include "zsfind/record_matcher.h"
@@ -18,5 +22,6 @@ struct TScanOutcome {
 
 using TRecordSink = std::function<void(std::string_view record)>;
 
+// What the sink throws (running out of memory) ends the scan and is thrown on.
 TScanOutcome ScanDatabase(TReadFile& file, TRecordMatcher& matcher, const TRecordSink& sink,
                           const TScanLimits& limits = {});

@@ -26,9 +26,12 @@ class TRecordMatcher {
 
   // Calls onMatch(record) for each matching record in [begin, end), which holds
   // whole lines: begin starts a record, end is just past a '\n' or the end of
-  // the data. The record excludes its CR LF or LF.
+  // the data. The record excludes its CR LF or LF. Stops where onMatch returns
+  // false; returns where the search stopped: the start of the record after
+  // that one, or end.
   template <typename TOnMatch>
-  void ForEachMatch(const unsigned char* begin, const unsigned char* end, TOnMatch onMatch) const;
+  const unsigned char* ForEachMatch(const unsigned char* begin, const unsigned char* end,
+                                    TOnMatch onMatch) const;
 
  private:
   // Byte strings of which a matching record holds one, each beginning on a
@@ -66,21 +69,23 @@ std::string_view RecordAround(const unsigned char* begin, const unsigned char* e
                               const unsigned char* p, const unsigned char** next);
 
 template <typename TOnMatch>
-void TRecordMatcher::ForEachMatch(const unsigned char* begin, const unsigned char* end,
-                                  TOnMatch onMatch) const {
+const unsigned char* TRecordMatcher::ForEachMatch(const unsigned char* begin,
+                                                  const unsigned char* end,
+                                                  TOnMatch onMatch) const {
   const unsigned char* pos = begin;  // the first record not yet compared
   TBoundaryCursor cursor(begin);
   for (const unsigned char* from = begin; from < end;) {
     const unsigned char* hit = Scanner.Find(from, end);
-    if (hit == end) return;
+    if (hit == end) return end;
     const unsigned char* start = FormStart(Anchor, hit, pos, end);
     if (!start || !cursor.IsBoundary(start)) {
       from = hit + 1;
       continue;
     }
     const std::string_view record = RecordAround(pos, end, start, &pos);
-    if (RecordMatches(record, Anchor.Proves)) onMatch(record);
+    if (RecordMatches(record, Anchor.Proves) && !onMatch(record)) return pos;
     from = pos;
     cursor = TBoundaryCursor(pos);
   }
+  return end;
 }

@@ -88,7 +88,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const unsigned char* cut = lineStarts.empty() ? end : lineStarts[cutChoice % lineStarts.size()];
   std::vector<std::string_view> found;
-  const auto collect = [&](std::string_view record) { found.push_back(record); };
+  const auto collect = [&](std::string_view record) {
+    found.push_back(record);
+    return true;
+  };
   matcher.ForEachMatch(begin, cut, collect);
   matcher.ForEachMatch(cut, end, collect);
 
