@@ -30,12 +30,13 @@ constexpr std::size_t kRarest = 4;
 constexpr std::size_t kTrialBytes = 256 * 1024;
 constexpr std::size_t kTried = 8;
 
-// Relative costs, in units of one stop of the scanner: a record whose form
-// matched is compared in full; every byte scanned costs a little, more for
-// each pair compared at once, less when glibc's memchr looks for one byte.
-constexpr double kRecordCost = 20;
-constexpr double kBytePerPair = 1.0 / 100;
-constexpr double kByteAlone = 1.0 / 200;
+// Relative costs, in units of one stop of the scanner (as measured on a large
+// bibliography): a record whose form matched is compared in full; every byte
+// scanned costs little, what reading it from memory costs, whether one byte
+// or one pair is looked for, and more where several pairs are compared at once.
+constexpr double kRecordCost = 3;
+constexpr double kByteCost = 1.0 / 400;
+constexpr double kBytePerPair = 1.0 / 200;
 
 double Count(const std::vector<std::size_t>& counts, char c) {
   return static_cast<double>(counts[static_cast<unsigned char>(c)]);
@@ -154,9 +155,9 @@ double TRecordMatcher::Cost(const TAnchor& anchor, std::string_view sample, doub
   const auto* begin = reinterpret_cast<const unsigned char*>(sample.data());
   const auto* end = begin + sample.size();
   const TByteScanner scanner(anchor.Pairs);
-  const bool alone = anchor.Pairs.size() == 1 && anchor.Pairs[0].Distance == 0;
+  const std::size_t pairs = anchor.Pairs.size();
   double cost = static_cast<double>(sample.size()) *
-                (alone ? kByteAlone : kBytePerPair * static_cast<double>(anchor.Pairs.size()));
+                (pairs == 1 ? kByteCost : kBytePerPair * static_cast<double>(pairs));
   for (const unsigned char* hit = scanner.Find(begin, end); hit != end && cost < limit;
        hit = scanner.Find(hit + 1, end)) {
     cost += FormStart(anchor, hit, begin, end) ? 1 + kRecordCost : 1;
