@@ -3,6 +3,8 @@
 #include "encoding/shift_jis.h"
 #include "zsfind/messages.h"
 
+#include <array>
+
 namespace {
 
 // The start of every document this tool writes, before its first section.
@@ -40,7 +42,27 @@ const std::string kDocumentHead =
 // Every document this tool writes ends with exactly these bytes.
 constexpr std::string_view kDocumentTail = "</body>\r\n</html>\r\n";
 
-// What one single byte becomes in HTML text; empty when it stays as it is.
+// How the escaping treats a byte that starts a character.
+enum class TByteKind : unsigned char { Plain, Lead, Tab, Other };
+
+constexpr std::array<TByteKind, 256> ByteKinds() {
+  std::array<TByteKind, 256> kinds{};
+  for (unsigned b = 0; b < 256; ++b) {
+    const auto c = static_cast<unsigned char>(b);
+    const bool markup = c == '&' || c == '<' || c == '>' || c == '"' || c == '\'';
+    const bool plain = (c >= 0x20 && c < 0x7F && !markup) || (c >= 0xA1 && c <= 0xDF);
+    kinds[b] = IsShiftJisLead(c) ? TByteKind::Lead
+               : c == '\t'       ? TByteKind::Tab
+               : plain           ? TByteKind::Plain
+                                 : TByteKind::Other;
+  }
+  return kinds;
+}
+
+constexpr std::array<TByteKind, 256> kByteKinds = ByteKinds();
+
+// What a byte of the kind Other becomes: markup characters are escaped, bytes
+// that are no character of code page 932 (controls) show as U+FFFD.
 std::string_view EscapeByte(unsigned char c) {
   switch (c) {
     case '&':
@@ -54,10 +76,54 @@ std::string_view EscapeByte(unsigned char c) {
     case '\'':
       return "&#39;";
     default:
-      break;
+      return "&#xFFFD;";
   }
-  const bool isCharacter = (c >= 0x20 && c < 0x7F) || c == '\t' || (c >= 0xA1 && c <= 0xDF);
-  return isCharacter ? std::string_view() : "&#xFFFD;";
+}
+
+// Emits the HTML form of the characters that start in [p, stop) (the last may
+// end after stop, before end), the bytes that stay as they are in runs, and a
+// tab as `tab` (as it stands when that is empty). Returns where the next
+// character starts.
+template <typename TEmit>
+const unsigned char* EscapeRun(const unsigned char* p, const unsigned char* stop,
+                               const unsigned char* end, std::string_view tab, TEmit& emit) {
+  const unsigned char* plain = p;  // bytes not yet emitted that stay as they are
+  const auto flush = [&] {
+    if (p > plain)
+      emit({reinterpret_cast<const char*>(plain), static_cast<std::size_t>(p - plain)});
+  };
+  while (p < stop) {
+    std::string_view replacement;
+    switch (kByteKinds[*p]) {
+      case TByteKind::Plain:
+        ++p;
+        continue;
+      case TByteKind::Lead:
+        // The byte after a broken lead byte is shown on its own, so that a
+        // '<' there stays escaped for a browser too.
+        if (p + 1 < end && IsShiftJisTrail(p[1])) {
+          p += 2;
+          continue;
+        }
+        replacement = "&#xFFFD;";
+        break;
+      case TByteKind::Tab:
+        if (tab.empty()) {
+          ++p;
+          continue;
+        }
+        replacement = tab;
+        break;
+      case TByteKind::Other:
+        replacement = EscapeByte(*p);
+        break;
+    }
+    flush();
+    emit(replacement);
+    plain = ++p;
+  }
+  flush();
+  return p;
 }
 
 // Calls emit(piece) with the HTML form of the text, piece by piece, so that a
@@ -68,44 +134,17 @@ template <typename TEmit>
 void EscapeTo(std::string_view text, const THitMask* hits, bool cells, TEmit emit) {
   const auto* begin = reinterpret_cast<const unsigned char*>(text.data());
   const auto* end = begin + text.size();
-  const unsigned char* plain = begin;  // bytes not yet emitted that stay as they are
   bool marked = false;
-  const auto flush = [&](const unsigned char* upTo) {
-    if (upTo > plain) {
-      emit({reinterpret_cast<const char*>(plain), static_cast<std::size_t>(upTo - plain)});
-    }
-  };
   for (const unsigned char* p = begin; p < end;) {
-    const bool mark = hits && (*hits)[static_cast<std::size_t>(p - begin)];
-    std::string_view replacement;
-    std::size_t length = 1;
+    const auto at = static_cast<std::size_t>(p - begin);
+    const bool mark = hits && (*hits)[at];
     if (mark != marked) {
-      flush(p);
-      plain = p;
       emit(mark ? "<mark>" : "</mark>");
       marked = mark;
     }
-    if (IsShiftJisLead(*p)) {
-      // The byte after a broken lead byte is shown on its own, so that a '<'
-      // there stays escaped for a browser too.
-      if (p + 1 < end && IsShiftJisTrail(p[1])) {
-        length = 2;
-      } else {
-        replacement = "&#xFFFD;";
-      }
-    } else if (cells && *p == '\t') {
-      replacement = marked ? "</mark></td><td><mark>" : "</td><td>";
-    } else {
-      replacement = EscapeByte(*p);
-    }
-    if (!replacement.empty()) {
-      flush(p);
-      emit(replacement);
-      plain = p + length;
-    }
-    p += length;
+    const std::string_view tab = !cells ? "" : marked ? "</mark></td><td><mark>" : "</td><td>";
+    p = EscapeRun(p, hits ? begin + hits->NextChange(at) : end, end, tab, emit);
   }
-  flush(end);
   if (marked) emit("</mark>");
 }
 

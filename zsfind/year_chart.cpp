@@ -9,8 +9,13 @@ namespace {
 constexpr std::string_view kFullWidthSpace = "\x81\x40";
 constexpr std::string_view kYear = "\x94\x4E";  // 年
 
+// Byte by byte: the prefixes are one or two bytes, too short for a call to
+// memcmp to pay.
 bool Take(std::string_view& text, std::string_view prefix) {
-  if (text.substr(0, prefix.size()) != prefix) return false;
+  if (text.size() < prefix.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i) {
+    if (text[i] != prefix[i]) return false;
+  }
   text.remove_prefix(prefix.size());
   return true;
 }
