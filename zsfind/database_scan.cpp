@@ -31,6 +31,7 @@ class TDatabaseScan {
   void Work(std::unique_ptr<TChunk>& chunk);
   bool Take(std::unique_ptr<TChunk>& chunk, std::uint64_t& number);
   bool Search(const TChunk& chunk, std::uint64_t number, std::vector<std::string_view>& held);
+  bool AwaitTuned();
   bool IsTurn(std::uint64_t number);
   bool AwaitTurn(std::uint64_t number);
   bool PassTurn(std::uint64_t number);
@@ -47,7 +48,8 @@ class TDatabaseScan {
   bool Ended = false;
 
   std::mutex TurnMutex;
-  std::condition_variable TurnPassed;
+  std::condition_variable TurnPassed;  // or the anchor chosen, or a stop
+  bool Tuned = false;
   std::uint64_t Turn = 0;            // the chunk whose records reach the sink next
   std::atomic<bool> Stopped{false};  // by a read error or an exception
   std::exception_ptr Error;
@@ -82,22 +84,35 @@ void TDatabaseScan::Work(std::unique_ptr<TChunk>& chunk) {
 
 // Makes the next chunk in the thread's own; false at the end of the data or
 // after a stop. The anchor is chosen on the first chunk, as a sample of the
-// rest, before any is searched.
+// rest, while the next is made; no chunk is searched before.
 bool TDatabaseScan::Take(std::unique_ptr<TChunk>& chunk, std::uint64_t& number) {
-  const std::lock_guard<std::mutex> lock(SourceMutex);
-  if (Ended || Stopped) return false;
-  // Ended unless a chunk comes: what Next throws may have taken the last one.
-  Ended = true;
-  chunk = Source.Next(std::move(chunk), Last);
-  Last = chunk.get();
-  Ended = !chunk;
-  if (Ended) return false;
-  number = Made++;
-  if (number == 0) {
-    const auto size = std::min(static_cast<std::size_t>(chunk->End - chunk->Begin), SampleSize);
-    Matcher.Tune({reinterpret_cast<const char*>(chunk->Begin), size});
+  {
+    const std::lock_guard<std::mutex> lock(SourceMutex);
+    if (Ended || Stopped) return false;
+    // Ended unless a chunk comes: what Next throws may have taken the last one.
+    Ended = true;
+    chunk = Source.Next(std::move(chunk), Last);
+    Last = chunk.get();
+    Ended = !chunk;
+    if (Ended) return false;
+    number = Made++;
   }
+  if (number > 0) return AwaitTuned();
+  const auto size = std::min(static_cast<std::size_t>(chunk->End - chunk->Begin), SampleSize);
+  Matcher.Tune({reinterpret_cast<const char*>(chunk->Begin), size});
+  {
+    const std::lock_guard<std::mutex> lock(TurnMutex);
+    Tuned = true;
+  }
+  TurnPassed.notify_all();
   return true;
+}
+
+// False when the scan stopped meanwhile.
+bool TDatabaseScan::AwaitTuned() {
+  std::unique_lock<std::mutex> lock(TurnMutex);
+  TurnPassed.wait(lock, [&] { return Tuned || Stopped; });
+  return !Stopped;
 }
 
 // A chunk whose turn has not come is searched ahead, its records held, until

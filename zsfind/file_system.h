@@ -73,14 +73,24 @@ class TWriteFile {
 
   // Creates the file; false when anything (a file, a link) has the name.
   bool CreateNew(const std::string& path);
-  // Writes are buffered; a failure sticks and is reported by Close.
-  void Write(std::string_view data);
+  // Writes are buffered; a failure sticks and is reported by Close. What fits
+  // in the buffer is copied there at once: the HTML result is written in many
+  // small pieces.
+  void Write(std::string_view data) {
+    if (data.size() < kBufferSize - Pending.size()) {
+      Pending.append(data);
+    } else {
+      WriteThrough(data);
+    }
+  }
   std::uint64_t Offset() const { return Written + Pending.size(); }
   // Overwrites bytes already written (the count in a header).
   void WriteAt(std::uint64_t offset, std::string_view data);
   bool Close();
 
  private:
+  static constexpr std::size_t kBufferSize = 256 * 1024;
+  void WriteThrough(std::string_view data);
   void Flush();
   bool RawWrite(std::string_view data);
   bool RawWriteAt(std::uint64_t offset, std::string_view data);

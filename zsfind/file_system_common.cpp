@@ -13,15 +13,14 @@ std::string ParentDirectory(std::string_view path) {
   return std::string(path.substr(0, static_cast<std::size_t>(lastSeparator - begin)));
 }
 
-void TWriteFile::Write(std::string_view data) {
-  constexpr std::size_t kBufferSize = 256 * 1024;
+// The buffer is written, and data that would fill it again is written as it
+// stands: a long record never doubles in the buffer.
+void TWriteFile::WriteThrough(std::string_view data) {
+  Flush();
   if (data.size() < kBufferSize) {
     Pending.append(data);
-    if (Pending.size() >= kBufferSize) Flush();
     return;
   }
-  // Written as it stands: a long record never doubles in the buffer.
-  Flush();
   if (!Failed) Failed = !RawWrite(data);
   Written += data.size();
 }
