@@ -47,7 +47,8 @@ void Check(bool condition) {
   if (!condition) std::abort();
 }
 
-// Every hit of every word, as the reference finds them, marks its bytes.
+// Every hit of every word, as the reference finds them, marks its bytes; from
+// each byte, the mask finds the next where marking changes.
 bool SameMarks(std::string_view record, const std::vector<std::string>& words, TCompare compare,
                const THitMask& mask) {
   std::vector<bool> expected(record.size(), false);
@@ -56,8 +57,10 @@ bool SameMarks(std::string_view record, const std::vector<std::string>& words, T
       for (std::size_t i = hit.Begin; i < hit.End; ++i) expected[i] = true;
     }
   }
-  for (std::size_t i = 0; i < record.size(); ++i) {
-    if (mask[i] != expected[i]) return false;
+  std::size_t change = record.size();
+  for (std::size_t i = record.size(); i-- > 0;) {
+    if (i + 1 < record.size() && expected[i + 1] != expected[i]) change = i + 1;
+    if (mask[i] != expected[i] || mask.NextChange(i) != change) return false;
   }
   return mask.Size() == record.size();
 }
