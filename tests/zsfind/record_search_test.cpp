@@ -141,6 +141,23 @@ TEST_F(RecordSearch, MappedWindowsAgreeWithReading) {
   EXPECT_EQ(mapped.Outcome.LongRecords, 0u);
 }
 
+// Chunks of thousands of matching records each, searched on two threads,
+// whether one is searched ahead of its turn or not: every record reaches the
+// sink once, in the database's order.
+TEST_F(RecordSearch, ManyMatchesKeepTheDatabaseOrder) {
+  std::string database;
+  const int count = 1 << 20;  // 12 MiB: several mapped views
+  for (int i = 0; i < count; ++i) database += std::to_string(10000000 + i) + " x\n";
+  WriteDatabase(database);
+  for (const TScanLimits& way : {TScanLimits{1 << 16, 64, false}, TScanLimits{1 << 16, 64, true}}) {
+    const TFound found = Scan({"x"}, TCompare::Exact, way);
+    ASSERT_EQ(found.Records.size(), static_cast<std::size_t>(count)) << way.Map;
+    for (int i = 0; i < count; ++i) {
+      ASSERT_EQ(found.Records[i], std::to_string(10000000 + i) + " x") << way.Map;
+    }
+  }
+}
+
 struct TAgreeCase {
   const char* Name;
   std::string Database;
