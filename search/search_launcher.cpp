@@ -1,5 +1,6 @@
 #include "search/search_launcher.h"
 
+#include "product/script_variables.h"
 #include "search/command_line.h"
 
 namespace {
@@ -53,9 +54,11 @@ void LaunchSearch(const TSearchRequest& request, TSearchPlatform& platform) {
   }
 
   platform.TakeStartupInfo();
-  const TChildVariables variables = {{std::string(kWord1Variable), first},
-                                     {std::string(kWord2Variable), second},
-                                     {std::string(kDatabaseVariable), request.DatabaseName}};
+  // The fields as they go on the command line, unchanged, also go into the
+  // script's environment: the shipped scripts hand them to zsfind this way,
+  // which cmd never parses.
+  const TChildVariables variables = {
+      {kWord1Variable, first}, {kWord2Variable, second}, {kDatabaseVariable, request.DatabaseName}};
   if (TChildHandle child = platform.StartChild(command.Line, variables)) {
     WaitForChild(child, platform);
     platform.CloseChild(child);

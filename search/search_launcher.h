@@ -10,13 +10,6 @@
 
 inline constexpr std::string_view kNoWordMessage = "検索語を指定してください．";
 
-// The first word, the second word and the database name as they go on the
-// command line, unchanged, are also put into the environment of the script:
-// the shipped scripts hand them to zsfind this way, which cmd never parses.
-inline constexpr std::string_view kWord1Variable = "ZUNOSEEK_WORD1";
-inline constexpr std::string_view kWord2Variable = "ZUNOSEEK_WORD2";
-inline constexpr std::string_view kDatabaseVariable = "ZUNOSEEK_DATABASE";
-
 // What the user is told when a search is refused before anything starts.
 std::string_view RefusalMessage(TRefusal refusal);
 

@@ -15,7 +15,7 @@ std::vector<std::string> WithLauncherValues(std::vector<std::string> args,
                                             const TVariableLookup& lookup) {
   if (args.empty() || args.back() != kEnvArgs) return args;
   args.back() = "--";
-  for (const char* name : kLauncherVariables) {
+  for (const char* name : kScriptVariables) {
     const char* value = lookup(name);
     args.push_back(WithoutEnclosingQuotes(value != nullptr ? value : ""));
   }

@@ -4,14 +4,14 @@
 // scripts then run the tool with --env-args as its last argument, and the tool
 // takes the three values from there: no command line carries them through cmd.
 
+#include "product/script_variables.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 inline constexpr std::string_view kEnvArgs = "--env-args";
-inline constexpr const char* kLauncherVariables[] = {"ZUNOSEEK_WORD1", "ZUNOSEEK_WORD2",
-                                                     "ZUNOSEEK_DATABASE"};
 
 // A variable's value, or null when it is not set (std::getenv).
 using TVariableLookup = std::function<const char*(const char* name)>;
