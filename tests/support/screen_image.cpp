@@ -31,10 +31,6 @@ TScreenImage::TScreenImage(const RECT& area) : Area(area), Width(area.right - ar
   ReleaseDC(nullptr, screen);
 }
 
-COLORREF TScreenImage::At(int x, int y) const {
-  return Pixels[static_cast<std::size_t>((y - Area.top) * Width + (x - Area.left))];
-}
-
 int TScreenImage::Count(COLORREF color) const {
   int n = 0;
   for (COLORREF c : Pixels) n += c == color;

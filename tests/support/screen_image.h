@@ -21,7 +21,6 @@ class TScreenImage {
  public:
   explicit TScreenImage(const RECT& area);
 
-  COLORREF At(int x, int y) const;  // screen coordinates
   int Count(COLORREF color) const;
   // The columns (or rows) that hold a pixel of ink, in runs split where at
   // least `gap` columns (rows) without ink lie between.
