@@ -64,21 +64,15 @@ void TDialogWatcher::Seen(HWND box) {
 }
 
 TDialogRecord AnswerBoxOfProcess(DWORD pid, int timeoutMs) {
-  const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
-  do {
-    const HWND box = testsupport::FindProcessWindow(
-        pid, [](HWND w) { return IsWindowVisible(w) && WindowClass(w) == "#32770"; });
-    if (box != nullptr) {
-      Sleep(200);  // let it finish painting its text
-      TDialogRecord r = Record(box);
-      // Another process's icon handle means nothing here: keep only whether
-      // there is one.
-      PressOk(box);
-      return r;
-    }
-    Sleep(50);
-  } while (GetTickCount64() < deadline);
-  return {};
+  const HWND box = WaitForProcessWindow(
+      pid, [](HWND w) { return WindowClass(w) == "#32770"; }, timeoutMs);
+  if (box == nullptr) return {};
+  Sleep(200);  // let it finish painting its text
+  TDialogRecord r = Record(box);
+  // Another process's icon handle means nothing here: keep only whether
+  // there is one.
+  PressOk(box);
+  return r;
 }
 
 }  // namespace testsupport

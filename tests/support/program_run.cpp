@@ -24,15 +24,7 @@ bool TProgramRun::Start() {
 }
 
 HWND TProgramRun::WaitForWindow(const std::function<bool(HWND)>& matches, int timeoutMs) const {
-  HWND found = nullptr;
-  WaitUntil(
-      [&] {
-        found = FindProcessWindow(Process.dwProcessId,
-                                  [&](HWND w) { return IsWindowVisible(w) && matches(w); });
-        return found != nullptr;
-      },
-      timeoutMs);
-  return found;
+  return WaitForProcessWindow(Process.dwProcessId, matches, timeoutMs);
 }
 
 DWORD TProgramRun::WaitForEnd(int timeoutMs) {

@@ -48,19 +48,6 @@ void Clicks(POINT at, int times) {
   Send(inputs);
 }
 
-// The visible drop-down menu of a process, once there is one.
-HWND OpenPopupMenu(DWORD pid) {
-  HWND popup = nullptr;
-  WaitUntil(
-      [&] {
-        popup = FindProcessWindow(
-            pid, [](HWND w) { return IsWindowVisible(w) && WindowClass(w) == "#32768"; });
-        return popup != nullptr;
-      },
-      kTimeoutMs);
-  return popup;
-}
-
 // The rows of text in a drop-down menu, read twice alike so that it is
 // painted in full; inside its frame.
 std::vector<TRun> MenuItemRows(HWND popup) {
@@ -173,7 +160,9 @@ bool ChooseMenuItem(HWND window, int menu, int item) {
   Click(caption);
   DWORD pid = 0;
   GetWindowThreadProcessId(window, &pid);
-  HWND popup = OpenPopupMenu(pid);
+  // The drop-down menu, once it is shown.
+  const HWND popup = WaitForProcessWindow(
+      pid, [](HWND w) { return WindowClass(w) == "#32768"; }, kTimeoutMs);
   if (popup == nullptr) return false;
   const std::vector<TRun> rows = MenuItemRows(popup);
   if (item >= static_cast<int>(rows.size())) return false;

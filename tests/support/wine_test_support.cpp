@@ -85,6 +85,17 @@ bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
   return true;
 }
 
+HWND WaitForProcessWindow(DWORD pid, const std::function<bool(HWND)>& matches, int timeoutMs) {
+  HWND found = nullptr;
+  WaitUntil(
+      [&] {
+        found = FindProcessWindow(pid, [&](HWND w) { return IsWindowVisible(w) && matches(w); });
+        return found != nullptr;
+      },
+      timeoutMs);
+  return found;
+}
+
 void DeleteKey(const std::string& name) { RegDeleteTreeA(HKEY_CURRENT_USER, name.c_str()); }
 
 std::string ReadValue(const std::string& key, const std::string& name) {

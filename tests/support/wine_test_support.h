@@ -64,6 +64,11 @@ std::string WindowClass(HWND window);
 // its last answer.
 bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 10000);
 
+// The first visible top-level window of process `pid` that `matches`
+// accepts, once there is one; null when none came within the time.
+HWND WaitForProcessWindow(DWORD pid, const std::function<bool(HWND)>& matches,
+                          int timeoutMs = 10000);
+
 // Real keyboard input: presses the keys in order and lets them go in reverse.
 void SendChord(const std::vector<WORD>& keys);
 
