@@ -169,8 +169,9 @@ HWND FindChildWindow(HWND parent, const std::function<bool(HWND)>& matches) {
 }
 
 std::string WindowText(HWND window) {
-  // WM_GETTEXT reads the text of another program's control too.
-  std::string text(static_cast<std::size_t>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0)) + 1,
+  // WM_GETTEXT reads the text of another program's control too. Rich Edit
+  // gives its length in characters: room for two bytes each.
+  std::string text(static_cast<std::size_t>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0)) * 2 + 1,
                    '\0');
   text.resize(static_cast<std::size_t>(
       SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));

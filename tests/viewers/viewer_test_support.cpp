@@ -12,13 +12,6 @@ void PumpFor(int milliseconds) {
   }
 }
 
-std::string WindowText(HWND window) {
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) * 2 + 1, '\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 std::vector<std::string> BoxTexts(const testsupport::TDialogWatcher& watcher, std::size_t from) {
   std::vector<std::string> texts;
   const auto& dialogs = watcher.Dialogs();

@@ -19,9 +19,7 @@ std::string ShippedDocument(const std::string& name);
 // Dispatches this thread's messages for the given time.
 void PumpFor(int milliseconds);
 
-// The text of a window, as the "A" call gives it; Rich Edit reports its
-// length in characters, so double-byte text is read with room to spare.
-std::string WindowText(HWND window);
+using testsupport::WindowText;
 
 // The texts of the message boxes seen from index `from` on.
 std::vector<std::string> BoxTexts(const testsupport::TDialogWatcher& watcher, std::size_t from = 0);
