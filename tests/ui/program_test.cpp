@@ -16,53 +16,11 @@
 
 namespace {
 
+using testsupport::WindowClass;
 using testsupport::WindowText;
 
 constexpr const char* kCaption = "ｽﾞﾉ文献ﾃﾞｰﾀﾍﾞｰｽ 簡易検索ﾌﾟﾛｸﾞﾗﾑ";
 const std::string kKey = "zsearch";
-
-// The process's visible (or all) windows of the forms' class.
-struct TFormCount {
-  DWORD Pid;
-  bool VisibleOnly;
-  int Count;
-};
-
-BOOL CALLBACK CountForms(HWND window, LPARAM param) {
-  auto* q = reinterpret_cast<TFormCount*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (pid == q->Pid && std::string(name) == "TZunoseekForm" &&
-      (!q->VisibleOnly || IsWindowVisible(window))) {
-    ++q->Count;
-  }
-  return TRUE;
-}
-
-// A direct child of the main window, by class and caption or by place.
-struct TChildQuery {
-  std::string Class;
-  std::string Text;
-  POINT At;
-  HWND Parent;
-  HWND Found;
-};
-
-BOOL CALLBACK FindChild(HWND window, LPARAM param) {
-  auto* q = reinterpret_cast<TChildQuery*>(param);
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (GetParent(window) != q->Parent || lstrcmpiA(name, q->Class.c_str()) != 0) return TRUE;
-  const RECT r = uitest::RectInParent(window);
-  if ((q->Text.empty() && r.left == q->At.x && r.top == q->At.y) ||
-      (!q->Text.empty() && WindowText(window) == q->Text)) {
-    q->Found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
 
 class ProgramTest : public ::testing::Test {
  protected:
@@ -84,10 +42,14 @@ class ProgramTest : public ::testing::Test {
   HWND MainWindow() {
     return Program.WaitForWindow([](HWND w) { return WindowText(w) == kCaption; });
   }
+  // The process's visible (or all) windows of the forms' class.
   int FormWindows(bool visibleOnly) {
-    TFormCount q{Program.Pid(), visibleOnly, 0};
-    EnumWindows(&CountForms, reinterpret_cast<LPARAM>(&q));
-    return q.Count;
+    int count = 0;
+    testsupport::FindProcessWindow(Program.Pid(), [&](HWND w) {
+      count += WindowClass(w) == "TZunoseekForm" && (!visibleOnly || IsWindowVisible(w));
+      return false;
+    });
+    return count;
   }
   bool Loaded(const std::string& library) {
     std::vector<HMODULE> modules(512);
@@ -102,10 +64,14 @@ class ProgramTest : public ::testing::Test {
     }
     return false;
   }
+  // A direct child of the main window, by class and caption or by place.
   HWND Child(HWND main, const char* cls, const std::string& text, POINT at = {}) {
-    TChildQuery q{cls, text, at, main, nullptr};
-    EnumChildWindows(main, &FindChild, reinterpret_cast<LPARAM>(&q));
-    return q.Found;
+    return testsupport::FindChildWindow(main, [&](HWND w) {
+      if (GetParent(w) != main || lstrcmpiA(WindowClass(w).c_str(), cls) != 0) return false;
+      if (!text.empty()) return WindowText(w) == text;
+      const RECT r = uitest::RectInParent(w);
+      return r.left == at.x && r.top == at.y;
+    });
   }
   void Click(HWND main, HWND button) {
     PostMessageA(main, WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(button));
@@ -202,7 +168,7 @@ TEST_F(ProgramTest, StartsWithoutTheWindowsAndLibrariesThatOnlyCommandsUse) {
   for (const char* library : unused) EXPECT_FALSE(Loaded(library)) << library;
 
   PostMessageA(main, WM_KEYDOWN, VK_F9, 0);  // a help viewer
-  for (int i = 0; i < 200 && FormWindows(true) < 2; ++i) Sleep(50);
+  testsupport::WaitUntil([&] { return FormWindows(true) >= 2; });
   EXPECT_EQ(FormWindows(true), 2);
   EXPECT_TRUE(Loaded("riched32.dll"));
   EXPECT_EQ(CloseAndWait(main), 0u);
