@@ -67,8 +67,7 @@ HWND ControlActivationTest::Shown(const char* caption) const {
 void ControlActivationTest::Press(HWND window, HWND control) const {
   switch (GetParam()) {
     case TWay::Mouse:
-      ASSERT_TRUE(testsupport::BringToFront(window));
-      testsupport::Click(testsupport::CentreOf(control));
+      ClickOn(control);
       break;
     case TWay::Message:
       // Posted: a press that opens a modal box would hold a sent message.

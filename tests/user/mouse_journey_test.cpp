@@ -11,7 +11,6 @@
 
 #include <optional>
 
-using testsupport::CentreOf;
 using testsupport::Click;
 using testsupport::ScreenPoint;
 using testsupport::WaitUntil;
@@ -39,11 +38,6 @@ POINT AtChar(HWND edit, int index) {
 
 class MouseJourneyTest : public UserTest {
  protected:
-  void ClickOn(HWND control) const {
-    ASSERT_NE(control, nullptr);
-    ASSERT_TRUE(testsupport::BringToFront(GetAncestor(control, GA_ROOT)));
-    Click(CentreOf(control));
-  }
   void ClickButton(HWND window, const char* caption) const { ClickOn(Button(window, caption)); }
 
   void EditFieldsAndTypeWords() const;

@@ -106,8 +106,8 @@ std::vector<std::string> UserTest::ComboItems() const {
     wchar_t text[4096] = {};
     const auto n = SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
     char bytes[8192] = {};
-    WideCharToMultiByte(CP_ACP, 0, text, n < 0 ? 0 : static_cast<int>(n), bytes,
-                        sizeof bytes - 1, nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, 0, text, n < 0 ? 0 : static_cast<int>(n), bytes, sizeof bytes - 1,
+                        nullptr, nullptr);
     items.push_back(bytes);
   }
   return items;
@@ -122,6 +122,12 @@ HWND UserTest::Focus() const {
 
 HWND UserTest::Dialog(int timeoutMs) const {
   return Program.WaitForWindow([](HWND w) { return WindowClass(w) == "#32770"; }, timeoutMs);
+}
+
+void UserTest::ClickOn(HWND control) const {
+  ASSERT_NE(control, nullptr);
+  ASSERT_TRUE(testsupport::BringToFront(GetAncestor(control, GA_ROOT)));
+  testsupport::Click(testsupport::CentreOf(control));
 }
 
 void UserTest::PickDatabase(const std::string& entry) const {
@@ -149,8 +155,7 @@ void UserTest::PickDatabase(const std::string& entry) const {
 }
 
 void UserTest::TypeInto(HWND field, const std::string& text) const {
-  ASSERT_TRUE(testsupport::BringToFront(GetAncestor(field, GA_ROOT)));
-  testsupport::Click(testsupport::CentreOf(field));
+  ClickOn(field);
   ASSERT_TRUE(testsupport::WaitUntil([&] { return Focus() == field; }));
   const std::string expected = WindowText(field) + text;
   testsupport::SendChord({VK_END});

@@ -44,6 +44,8 @@ class UserTest : public ::testing::Test {
   // The visible message box or file dialog of the program, or null.
   HWND Dialog(int timeoutMs = 10000) const;
 
+  // Brings the control's window to the front and clicks the control's centre.
+  void ClickOn(HWND control) const;
   // Opens the database list with its arrow and clicks the entry.
   void PickDatabase(const std::string& entry) const;
   // Clicks a field and types the text after what it holds.
