@@ -7,13 +7,12 @@
 #include "encoding/shift_jis.h"
 #include "search/safe_command_line.h"
 #include "tests/search/cmd_model.h"
+#include "tests/zsfind/result_files.h"
 #include "zsfind/launcher_values.h"
 #include "zsfind/options.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <regex>
 #include <sstream>
@@ -22,8 +21,7 @@
 namespace {
 
 std::string ReadScript(const char* name) {
-  std::ifstream in(std::string(ZS_DIST_DIR) + "/" + name, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
+  return resultfiles::Read(std::string(ZS_DIST_DIR) + "/" + name);
 }
 
 TEST(DistScripts, FileFormat) {

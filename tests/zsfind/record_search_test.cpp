@@ -6,6 +6,7 @@
 
 #include "encoding/shift_jis.h"
 #include "tests/support/reference_match.h"
+#include "tests/zsfind/result_files.h"
 #include "zsfind/database_scan.h"
 #include "zsfind/file_system.h"
 
@@ -14,7 +15,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
-#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
@@ -27,9 +27,7 @@ namespace {
 
 const char* const kDatabase = "zsfind_record_search_test.tmp";
 
-void WriteDatabase(const std::string& bytes) {
-  std::ofstream(kDatabase, std::ios::binary) << bytes;
-}
+void WriteDatabase(const std::string& bytes) { resultfiles::Write(kDatabase, bytes); }
 
 struct TFound {
   std::vector<std::string> Records;

@@ -1,5 +1,5 @@
 #pragma once
-// Result and database files as bytes, for the tests that run zsfind.
+// Files as bytes (results, databases, the shipped scripts) for zsfind's tests.
 
 #include <fstream>
 #include <iterator>

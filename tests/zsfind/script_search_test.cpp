@@ -6,6 +6,7 @@
 #include "search/search_launcher.h"
 #include "search/win32_search_platform.h"
 #include "tests/support/wine_test_support.h"
+#include "tests/zsfind/result_files.h"
 #include "zsfind/messages.h"
 
 #include <windows.h>
@@ -14,6 +15,7 @@
 #include <string>
 #include <vector>
 
+using resultfiles::Count;
 using testsupport::ReadFileBytes;
 using testsupport::WriteFileBytes;
 
@@ -34,12 +36,6 @@ class TRecordingPlatform : public TWin32SearchPlatform {
   std::vector<std::string> Opened;
   std::vector<std::string> Messages;
 };
-
-int Count(const std::string& text, const std::string& what) {
-  int n = 0;
-  for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-  return n;
-}
 
 const std::string kRecords =
     "0001\t山田　太郎\t1987\t超伝導体の研究\r\n"
