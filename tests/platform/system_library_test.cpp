@@ -6,6 +6,7 @@
 // there: the planted library has a name the system folder does not have.
 
 #include "platform/system_library.h"
+#include "platform/file_exists.h"
 #include "tests/support/wine_test_support.h"
 
 #include <windows.h>
@@ -36,8 +37,6 @@ struct TFakeSystem {
   }
   static DWORD WINAPI Error() { return LastError; }
 };
-
-bool Exists(const char* name) { return GetFileAttributesA(name) != INVALID_FILE_ATTRIBUTES; }
 
 const TLibraryCalls kFake = {TFakeSystem::Load, TFakeSystem::SystemDirectory, TFakeSystem::Error};
 
@@ -90,18 +89,18 @@ TEST(SystemLibrary, ALibraryPlantedInTheWorkingFolderIsNeverLoaded) {
   EXPECT_EQ(lstrcmpiA(path, (std::string(folder) + "\\comdlg32.dll").c_str()), 0);
 
   EXPECT_EQ(LoadSystemLibrary("zs_planted_library.dll"), nullptr);
-  EXPECT_FALSE(Exists("planted_loaded.txt"));
+  EXPECT_FALSE(Win32FileExists("planted_loaded.txt"));
 
   // Once restricted, not even a load by the bare name looks in the working
   // folder.
   RestrictLibrarySearchToSystemFolder();
   EXPECT_EQ(LoadLibraryA("zs_planted_library.dll"), nullptr);
-  EXPECT_FALSE(Exists("planted_loaded.txt"));
+  EXPECT_FALSE(Win32FileExists("planted_loaded.txt"));
 
   // The planted library itself loads, by its path.
   HMODULE planted = LoadLibraryA((work.Path() + "zs_planted_library.dll").c_str());
   EXPECT_NE(planted, nullptr);
-  EXPECT_TRUE(Exists("planted_loaded.txt"));
+  EXPECT_TRUE(Win32FileExists("planted_loaded.txt"));
   FreeLibrary(planted);
 }
 
