@@ -9,10 +9,11 @@
 #   WIN32_BUILD_DIR  also time that build's zsfind.exe under Wine, for the record
 # Environment: RUNS (default 21) rounds per table; ZSFIND_BEFORE=PATH adds the
 # rows of another zsfind binary (an earlier build) to the same rounds.
-# Needs ripgrep, grep, python3 and GNU time; run from anywhere. Builds a
-# native Release zsfind (-O2) in build/zsfind-bench. Timings are medians of
-# rounds in which every command runs once, in turn, on a warm file cache, so
-# that load from other programs falls on all of them alike.
+# Needs ripgrep, grep, python3 and GNU time, and hyperfine for the Wine rows;
+# run from anywhere. Builds a native Release zsfind (-O2) in
+# build/zsfind-bench. Timings are medians of rounds in which every command
+# runs once, in turn, on a warm file cache, so that load from other programs
+# falls on all of them alike.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 megabytes=${1:-200}
