@@ -118,7 +118,6 @@ class TFolderLock {
   std::intptr_t Handle = -1;
 };
 
-bool FileExists(const std::string& path);
 // Creates the folder when it is missing; true when it exists afterwards.
 bool MakeDirectory(const std::string& path);
 // Moves from over to, replacing to.
