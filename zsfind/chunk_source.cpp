@@ -1,16 +1,11 @@
 #include "zsfind/chunk_source.h"
 
+#include "zsfind/record_matcher.h"
+
 #include <algorithm>
 #include <cstring>
 
 namespace {
-
-const unsigned char* LastNewline(const unsigned char* begin, const unsigned char* end) {
-  while (end > begin) {
-    if (*--end == '\n') return end;
-  }
-  return nullptr;
-}
 
 // Blocks read into buffers. The start of a record cut at a block's end is
 // carried into the next chunk's buffer, which grows up to the longest record.

@@ -8,18 +8,6 @@
 
 namespace {
 
-const unsigned char* LastNewline(const unsigned char* begin, const unsigned char* p) {
-#if defined(__GLIBC__)
-  return static_cast<const unsigned char*>(
-      memrchr(begin, '\n', static_cast<std::size_t>(p - begin)));
-#else
-  while (p > begin) {
-    if (*--p == '\n') return p;
-  }
-  return nullptr;
-#endif
-}
-
 // A literal anchor's form is at most this long, and its pair lies within it:
 // checking a candidate costs a bounded number of bytes.
 constexpr std::size_t kMaxForm = 32;
@@ -51,6 +39,18 @@ double ChancePairs(double first, double second, const std::vector<std::size_t>& 
 }
 
 }  // namespace
+
+const unsigned char* LastNewline(const unsigned char* begin, const unsigned char* end) {
+#if defined(__GLIBC__)
+  return static_cast<const unsigned char*>(
+      memrchr(begin, '\n', static_cast<std::size_t>(end - begin)));
+#else
+  while (end > begin) {
+    if (*--end == '\n') return end;
+  }
+  return nullptr;
+#endif
+}
 
 std::string_view RecordAround(const unsigned char* begin, const unsigned char* end,
                               const unsigned char* p, const unsigned char** next) {

@@ -63,6 +63,9 @@ class TRecordMatcher {
   TByteScanner Scanner;
 };
 
+// The last '\n' in [begin, end), or null.
+const unsigned char* LastNewline(const unsigned char* begin, const unsigned char* end);
+
 // The record that contains position p of [begin, end) (begin starts a
 // record), without its line end; *next is where the following record starts.
 std::string_view RecordAround(const unsigned char* begin, const unsigned char* end,
