@@ -33,7 +33,7 @@ class THitMask {
   std::size_t NextChange(std::size_t i) const {
     const std::uint64_t flip = (*this)[i] ? ~std::uint64_t{0} : 0;
     std::size_t word = i / kBits;
-    // The bits up to i are set, so that they do not count as a change.
+    // The bits up to i are cleared, so that they do not count as a change.
     std::uint64_t changed = (Words[word] ^ flip) & ~(~std::uint64_t{0} >> (kBits - 1 - i % kBits));
     while (changed == 0) {
       if (++word == Words.size()) return Bytes;
