@@ -12,8 +12,22 @@ TByteScanner::TByteScanner(std::vector<TBytePair> pairs) : Pairs(std::move(pairs
   for (const TBytePair& pair : Pairs) Reach = std::max(Reach, pair.Distance);
 }
 
+std::vector<TBytePair> PairsOf(const std::vector<std::string>& forms) {
+  std::vector<TBytePair> pairs;
+  for (const std::string& form : forms) {
+    const TBytePair pair{static_cast<unsigned char>(form.front()), form.size() - 1,
+                         static_cast<unsigned char>(form.back())};
+    const bool known = std::any_of(pairs.begin(), pairs.end(), [&](const TBytePair& p) {
+      return p.First == pair.First && p.Distance == pair.Distance && p.Second == pair.Second;
+    });
+    if (!known) pairs.push_back(pair);
+  }
+  return pairs;
+}
+
 const unsigned char* TByteScanner::Find(const unsigned char* from, const unsigned char* end) const {
   if (from >= end) return end;
+  if (Pairs.size() > kMaxPairs) return FindScalar(from, end);
   if (Pairs.size() > 1) return FindAny(from, end);
   return Pairs[0].Distance == 0 ? FindByte(from, end) : FindPair(from, end);
 }

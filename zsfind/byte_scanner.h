@@ -4,6 +4,7 @@
 // byte, and a second byte a given distance after it).
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 struct TBytePair {
@@ -14,10 +15,11 @@ struct TBytePair {
 
 class TByteScanner {
  public:
-  // Every character has at most this many encodings (A, a, Ａ and ａ).
-  static constexpr std::size_t kMaxPairs = 4;
+  // Up to this many pairs are compared in parallel (a kanji and its variant
+  // forms, a kana in every width and kind); more are looked for a byte at a time.
+  static constexpr std::size_t kMaxPairs = 8;
 
-  // 1 to kMaxPairs pairs.
+  // One pair or more.
   explicit TByteScanner(std::vector<TBytePair> pairs);
 
   // The first position p in [from, end) at which a pair stands whole
@@ -34,3 +36,7 @@ class TByteScanner {
   std::vector<TBytePair> Pairs;
   std::size_t Reach = 0;  // the longest distance
 };
+
+// The pairs that find the forms (byte strings) where they begin: each form's
+// first and last byte, without repeats.
+std::vector<TBytePair> PairsOf(const std::vector<std::string>& forms);

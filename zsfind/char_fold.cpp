@@ -1,156 +1,314 @@
 #include "zsfind/char_fold.h"
 
-#include "encoding/shift_jis.h"
+#include "encoding/cp932.h"
+#include "encoding/utf8.h"
 
 #include <algorithm>
 #include <array>
-#include <iterator>
+#include <map>
+#include <unordered_map>
 
 namespace {
 
-// Full-width forms of the half-width katakana block 0xA1..0xDF, in order, as
-// code page 932 codes (written as numbers so that the table does not depend on
-// the compiler's execution character set).
-constexpr std::uint16_t kFullWidthKana[] = {
-    0x8142, 0x8175, 0x8176, 0x8141, 0x8145, 0x8392, 0x8340, 0x8342,  // 。「」、・ヲァィ
-    0x8344, 0x8346, 0x8348, 0x8383, 0x8385, 0x8387, 0x8362, 0x815B,  // ゥェォャュョッー
-    0x8341, 0x8343, 0x8345, 0x8347, 0x8349, 0x834A, 0x834C, 0x834E,  // アイウエオカキク
-    0x8350, 0x8352, 0x8354, 0x8356, 0x8358, 0x835A, 0x835C, 0x835E,  // ケコサシスセソタ
-    0x8360, 0x8363, 0x8365, 0x8367, 0x8369, 0x836A, 0x836B, 0x836C,  // チツテトナニヌネ
-    0x836D, 0x836E, 0x8371, 0x8374, 0x8377, 0x837A, 0x837D, 0x837E,  // ノハヒフヘホマミ
-    0x8380, 0x8381, 0x8382, 0x8384, 0x8386, 0x8388, 0x8389, 0x838A,  // ムメモヤユヨラリ
-    0x838B, 0x838C, 0x838D, 0x838F, 0x8393, 0x814A, 0x814B,          // ルレロワン゛゜
-};
-static_assert(std::size(kFullWidthKana) == 0xDF - 0xA1 + 1);
+#include "zsfind/fold_tables.inc"
 
-constexpr std::uint16_t Code(unsigned lead, unsigned trail) {
-  return static_cast<std::uint16_t>(lead << 8 | trail);
+// The marks a kana takes in: combining ones after any kana (in UTF-8 text),
+// half-width ones after a half-width kana.
+constexpr char32_t kMarks[2] = {0x3099, 0x309A};
+constexpr char32_t kHalfWidthMarks[2] = {0xFF9E, 0xFF9F};
+constexpr unsigned char kShiftJisHalfWidthMarks[2] = {0xDE, 0xDF};
+
+// Folded kana, the only characters that take a mark in.
+constexpr char32_t kKanaBase = 0x3040;
+constexpr std::size_t kKanaCount = 0xC0;
+
+bool IsHalfWidthKana(char32_t c) { return c >= 0xFF61 && c <= 0xFF9F; }
+
+char32_t Mapped(const std::unordered_map<char32_t, char32_t>& map, char32_t c) {
+  const auto found = map.find(c);
+  return found == map.end() ? c : found->second;
 }
 
-// Position of a double-byte code among the 188 valid trails of its lead.
-constexpr unsigned TrailOrdinal(unsigned trail) {
-  return trail < 0x7F ? trail - 0x40 : trail - 0x41;
-}
-constexpr unsigned TrailOfOrdinal(unsigned ordinal) {
-  return ordinal < 63 ? ordinal + 0x40 : ordinal + 0x41;
-}
-
-// Characters encoded twice in code page 932; each folds to its lowest code.
-struct TDuplicate {
-  std::uint16_t From, To;
-};
-constexpr TDuplicate kDuplicates[] = {
-    {0x8790, 0x81E0}, {0x8791, 0x81DF}, {0x8792, 0x81E7}, {0x8795, 0x81E3}, {0x8796, 0x81DB},
-    {0x8797, 0x81DA}, {0x879A, 0x81E6}, {0x879B, 0x81BF}, {0x879C, 0x81BE}, {0xEEF9, 0x81CA},
-    {0xFA54, 0x81CA}, {0xFA55, 0xEEFA}, {0xFA56, 0xEEFB}, {0xFA57, 0xEEFC}, {0xFA58, 0x878A},
-    {0xFA59, 0x8782}, {0xFA5A, 0x8784}, {0xFA5B, 0x81E6},
-};
-
-constexpr std::uint16_t FoldDoubleByte(unsigned lead, unsigned trail) {
-  const std::uint16_t code = Code(lead, trail);
-  if (lead == 0x82 && trail >= 0x60 && trail <= 0x79) return 'A' + (trail - 0x60);
-  if (lead == 0x82 && trail >= 0x81 && trail <= 0x9A) return 'A' + (trail - 0x81);
-  if (lead == 0x82 && trail >= 0x4F && trail <= 0x58) return '0' + (trail - 0x4F);
-  for (const TDuplicate& d : kDuplicates) {
-    if (d.From == code) return d.To;
-  }
-  if (!IsShiftJisTrail(static_cast<unsigned char>(trail)) || lead < 0xFA) return code;
-  // IBM extensions: ten small Roman numerals, ten capital ones (NEC row 13),
-  // eight symbols (above), then 360 kanji in the same order as the
-  // NEC-selected copies that start at 0xED40.
-  const unsigned ordinal = (lead - 0xFA) * 188 + TrailOrdinal(trail);
-  if (ordinal < 10) return Code(0xEE, TrailOfOrdinal(0xEF - 0x41 + ordinal));
-  if (ordinal < 20) return static_cast<std::uint16_t>(0x8754 + ordinal - 10);
-  if (ordinal < 28 || ordinal >= 28 + 360) return code;
-  const unsigned nec = ordinal - 28;
-  return Code(0xED + nec / 188, TrailOfOrdinal(nec % 188));
+template <std::size_t N>
+std::unordered_map<char32_t, char32_t> MapOf(const std::uint32_t (&pairs)[N][2]) {
+  std::unordered_map<char32_t, char32_t> map;
+  for (const auto& [from, to] : pairs) map.emplace(from, to);
+  return map;
 }
 
-struct TTables {
-  std::array<std::uint16_t, kShiftJisLeadCount * 256> Double{};
-  std::array<std::uint16_t, 256> Single{};
-  std::array<std::uint16_t, 256> Voiced{};      // with a following 0xDE, 0 if none
-  std::array<std::uint16_t, 256> SemiVoiced{};  // with a following 0xDF, 0 if none
-};
-
-constexpr TTables BuildTables() {
-  TTables t;
-  for (unsigned lead = 0; lead < 256; ++lead) {
-    if (!IsShiftJisLead(static_cast<unsigned char>(lead))) continue;
-    for (unsigned trail = 0; trail < 256; ++trail) {
-      t.Double[ShiftJisLeadIndex(static_cast<unsigned char>(lead)) << 8 | trail] =
-          FoldDoubleByte(lead, trail);
-    }
-  }
-  for (unsigned b = 0; b < 256; ++b) {
-    t.Single[b] = static_cast<std::uint16_t>(b >= 'a' && b <= 'z' ? b - 'a' + 'A' : b);
-  }
-  for (unsigned b = 0xA1; b <= 0xDF; ++b) t.Single[b] = kFullWidthKana[b - 0xA1];
-  // Voiced kana follow their plain form in code page 932: カ ガ, ハ バ パ.
-  for (unsigned b = 0xB6; b <= 0xC4; ++b) t.Voiced[b] = t.Single[b] + 1;
-  for (unsigned b = 0xCA; b <= 0xCE; ++b) {
-    t.Voiced[b] = t.Single[b] + 1;
-    t.SemiVoiced[b] = t.Single[b] + 2;
-  }
-  t.Voiced[0xB3] = 0x8394;  // ｳﾞ is ヴ
-  return t;
+// The character a code page 932 character's code stands for: itself, except
+// for the forms other mappings give (〜 reads as the code page's ～).
+char32_t CodePageForm(char32_t c) {
+  const TCp932Code code = Cp932CodeOf(c);
+  if (code.Length == 0) return c;
+  return code.Length == 1 ? Cp932Character(code.Bytes[0])
+                          : Cp932Character(code.Bytes[0], code.Bytes[1]);
 }
 
-constexpr TTables kTables = BuildTables();
+void AppendEncoding(std::vector<std::string>& encodings, std::initializer_list<char32_t> chars) {
+  std::string bytes;
+  for (const char32_t c : chars) AppendUtf8(bytes, c);
+  encodings.push_back(std::move(bytes));
+}
 
 }  // namespace
 
-TFoldedChar ReadFolded(const unsigned char* p, const unsigned char* end) {
-  const unsigned char b = *p;
-  if (IsShiftJisLead(b)) {
-    if (p + 1 == end) return {b, 1};
-    return {kTables.Double[ShiftJisLeadIndex(b) << 8 | p[1]], 2};
+std::uint32_t FoldCharacter(char32_t c, TCompare compare) {
+  static const std::unordered_map<char32_t, char32_t> widths = MapOf(kWidthFolds);
+  static const std::unordered_map<char32_t, char32_t> variants = MapOf(kKanjiVariants);
+  c = Mapped(widths, c);
+  if (c >= 'a' && c <= 'z') c -= 'a' - 'A';
+  c = Mapped(variants, CodePageForm(c));
+  if (compare == TCompare::FoldedKana &&
+      ((c >= 0x3041 && c <= 0x3096) || c == 0x309D || c == 0x309E)) {
+    c += 0x60;  // ぁ..ゖ, ゝゞ to ァ..ヶ, ヽヾ
   }
-  if (p + 1 < end && (p[1] == 0xDE || p[1] == 0xDF)) {
-    const std::uint16_t combined = p[1] == 0xDE ? kTables.Voiced[b] : kTables.SemiVoiced[b];
-    if (combined != 0) return {combined, 2};
+  return c;
+}
+
+std::uint32_t ComposedKana(std::uint32_t kana, char32_t mark, TCompare compare) {
+  for (const auto& [base, with, composed] : kComposedKana) {
+    if (with == mark && FoldCharacter(base, compare) == kana)
+      return FoldCharacter(composed, compare);
   }
-  return {kTables.Single[b], 1};
+  return 0;
+}
+
+struct TCharFold::TTables {
+  // A folded kana with a mark after it, as one character: [semi-voiced][kana].
+  std::array<std::array<std::uint32_t, kKanaCount>, 2> Composed{};
+  // Shift-JIS: by lead byte index and trail; by single byte; a half-width
+  // kana with 0xDE or 0xDF after it (0 when it takes none).
+  std::vector<std::uint32_t> Double;
+  std::array<std::uint32_t, 256> Single{};
+  std::array<std::array<std::uint32_t, 256>, 2> Marked{};
+  // UTF-8: the codes of the pages of 256 characters that do not read as
+  // themselves (PageOf[c >> 8], 0 for a page that does).
+  std::vector<std::uint16_t> PageOf;
+  std::vector<std::uint32_t> Pages;
+  // Every byte sequence by the code it reads as.
+  std::multimap<std::uint32_t, std::string> Encodings;
+
+  std::uint32_t ComposedWith(std::uint32_t kana, int mark) const {
+    return kana - kKanaBase < kKanaCount ? Composed[mark][kana - kKanaBase] : 0;
+  }
+  std::uint32_t Fold(char32_t c) const {
+    const std::size_t page = c >> 8;
+    return page < PageOf.size() && PageOf[page] ? Pages[PageOf[page] * 256u + (c & 0xFF)] : c;
+  }
+};
+
+namespace {
+
+void BuildComposed(TCharFold::TTables& t, TCompare compare);
+void BuildShiftJis(TCharFold::TTables& t, TCompare compare);
+void BuildUtf8(TCharFold::TTables& t, TCompare compare);
+
+}  // namespace
+
+TCharFold::TCharFold(TCharCoding coding, TCompare compare) : TextCoding(coding) {
+  auto tables = std::make_shared<TTables>();
+  BuildComposed(*tables, compare);
+  if (coding == TCharCoding::ShiftJis) {
+    BuildShiftJis(*tables, compare);
+  } else {
+    BuildUtf8(*tables, compare);
+  }
+  Tables = std::move(tables);
+}
+
+const TCharFold& TCharFold::Of(TCharCoding coding, TCompare compare) {
+  // Exact reads characters only to know their lengths: any folding does.
+  const bool kana = compare == TCompare::FoldedKana;
+  if (coding == TCharCoding::ShiftJis) {
+    static const TCharFold folded(coding, TCompare::Folded), withKana(coding, TCompare::FoldedKana);
+    return kana ? withKana : folded;
+  }
+  static const TCharFold folded(coding, TCompare::Folded), withKana(coding, TCompare::FoldedKana);
+  return kana ? withKana : folded;
 }
 
 namespace {
 
-struct TCodedEncoding {
-  std::uint16_t Code;
-  TEncoding Encoding;
-};
+void BuildComposed(TCharFold::TTables& t, TCompare compare) {
+  for (int mark = 0; mark < 2; ++mark) {
+    for (std::size_t kana = 0; kana < kKanaCount; ++kana) {
+      t.Composed[mark][kana] =
+          ComposedKana(static_cast<std::uint32_t>(kKanaBase + kana), kMarks[mark], compare);
+    }
+  }
+}
 
-bool ByCode(const TCodedEncoding& a, const TCodedEncoding& b) { return a.Code < b.Code; }
-
-// Every byte sequence that reads as one character, by folded code. A lead
-// byte takes whatever byte follows as its trail, so every one of the 256
-// counts, not only the trails the code page assigns.
-std::vector<TCodedEncoding> BuildEncodingIndex() {
-  std::vector<TCodedEncoding> index;
+void BuildShiftJis(TCharFold::TTables& t, TCompare compare) {
+  t.Double.resize(kShiftJisLeadCount * 256);
+  for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
+    const auto l = static_cast<unsigned char>(lead);
+    if (!IsShiftJisLead(l)) continue;
+    for (unsigned trail = 0; trail < 256; ++trail) {
+      const char32_t c = Cp932Character(l, static_cast<unsigned char>(trail));
+      t.Double[ShiftJisLeadIndex(l) << 8 | trail] =
+          c == kNoCharacter ? kNoCharacterCode | lead << 8 | trail : FoldCharacter(c, compare);
+    }
+  }
+  for (unsigned b = 0; b < 256; ++b) {
+    const char32_t c = Cp932Character(static_cast<unsigned char>(b));
+    // A lead byte alone (at the end of a record) is no character either.
+    t.Single[b] = c == kNoCharacter ? kNoCharacterCode | b : FoldCharacter(c, compare);
+    if (c != kNoCharacter && IsHalfWidthKana(c)) {
+      for (int mark = 0; mark < 2; ++mark) t.Marked[mark][b] = t.ComposedWith(t.Single[b], mark);
+    }
+  }
+  // Each character, and each half-width kana with the mark it takes in.
   for (unsigned b = 0; b < 256; ++b) {
     const auto first = static_cast<unsigned char>(b);
     if (IsShiftJisLead(first)) {
       for (unsigned trail = 0; trail < 256; ++trail) {
-        index.push_back({kTables.Double[ShiftJisLeadIndex(first) << 8 | trail],
-                         {{first, static_cast<unsigned char>(trail)}, 2}});
+        t.Encodings.emplace(t.Double[ShiftJisLeadIndex(first) << 8 | trail],
+                            std::string{static_cast<char>(first), static_cast<char>(trail)});
       }
       continue;
     }
-    index.push_back({kTables.Single[b], {{first, 0}, 1}});
-    if (kTables.Voiced[b] != 0) index.push_back({kTables.Voiced[b], {{first, 0xDE}, 2}});
-    if (kTables.SemiVoiced[b] != 0) index.push_back({kTables.SemiVoiced[b], {{first, 0xDF}, 2}});
+    t.Encodings.emplace(t.Single[b], std::string(1, static_cast<char>(first)));
+    for (int mark = 0; mark < 2; ++mark) {
+      if (t.Marked[mark][b] == 0) continue;
+      t.Encodings.emplace(
+          t.Marked[mark][b],
+          std::string{static_cast<char>(first), static_cast<char>(kShiftJisHalfWidthMarks[mark])});
+    }
   }
-  std::stable_sort(index.begin(), index.end(), ByCode);
-  return index;
+}
+
+// The characters that fold to something else: the half- and full-width
+// forms, ASCII letters, kana, the code page's alternate forms and the
+// variant kanji. Every other character reads as itself.
+std::vector<char32_t> CharactersThatFold() {
+  std::vector<char32_t> characters;
+  for (char32_t c = 'a'; c <= 'z'; ++c) characters.push_back(c);
+  for (char32_t c = 0x3041; c <= 0x30FF; ++c) characters.push_back(c);
+  for (const auto& [from, to] : kWidthFolds) characters.push_back(from);
+  for (const auto& [from, to] : kKanjiVariants) characters.push_back(from);
+  // What a JIS mapping gives where the code page has another character.
+  for (char32_t c = 0xA0; c < 0x10000; ++c) {
+    if (Cp932CodeOf(c).Length != 0 && CodePageForm(c) != c) characters.push_back(c);
+  }
+  return characters;
+}
+
+void BuildUtf8(TCharFold::TTables& t, TCompare compare) {
+  t.PageOf.assign(0x1100, 0);
+  t.Pages.assign(256, 0);                                  // page 0 stands for "reads as itself"
+  std::map<std::uint32_t, std::vector<char32_t>> folding;  // by code
+  for (const char32_t c : CharactersThatFold()) {
+    const std::uint32_t code = FoldCharacter(c, compare);
+    if (code == c) continue;
+    std::uint16_t& page = t.PageOf[c >> 8];
+    if (page == 0) {
+      page = static_cast<std::uint16_t>(t.Pages.size() / 256);
+      for (char32_t same = c & ~0xFFu; same < (c | 0xFF) + 1; ++same) t.Pages.push_back(same);
+    }
+    t.Pages[page * 256u + (c & 0xFF)] = code;
+    folding[code].push_back(c);
+  }
+  const auto formsOf = [&](std::uint32_t code) {
+    std::vector<char32_t> forms = folding.count(code) ? folding[code] : std::vector<char32_t>{};
+    if (t.Fold(code) == code) forms.push_back(code);
+    return forms;
+  };
+  // (A character that reads as itself is added by EncodingsOf.)
+  for (const auto& [code, forms] : folding) {
+    for (const char32_t c : forms) {
+      std::string bytes;
+      AppendUtf8(bytes, c);
+      t.Encodings.emplace(code, std::move(bytes));
+    }
+  }
+  for (int mark = 0; mark < 2; ++mark) {
+    for (std::size_t kana = 0; kana < kKanaCount; ++kana) {
+      const std::uint32_t composed = t.Composed[mark][kana];
+      if (composed == 0) continue;
+      for (const char32_t base : formsOf(static_cast<std::uint32_t>(kKanaBase + kana))) {
+        std::vector<std::string> forms;
+        AppendEncoding(forms, {base, kMarks[mark]});
+        if (IsHalfWidthKana(base)) AppendEncoding(forms, {base, kHalfWidthMarks[mark]});
+        for (std::string& form : forms) t.Encodings.emplace(composed, std::move(form));
+      }
+    }
+  }
 }
 
 }  // namespace
 
-std::vector<TEncoding> EncodingsOf(std::uint16_t code) {
-  static const std::vector<TCodedEncoding> index = BuildEncodingIndex();
-  const auto [from, to] =
-      std::equal_range(index.begin(), index.end(), TCodedEncoding{code, {}}, ByCode);
-  std::vector<TEncoding> found;
-  for (auto it = from; it != to; ++it) found.push_back(it->Encoding);
+TFoldedChar TCharFold::ReadShiftJis(const unsigned char* p, const unsigned char* end) const {
+  const TTables& t = *Tables;
+  const unsigned char b = *p;
+  if (IsShiftJisLead(b)) {
+    if (p + 1 == end) return {t.Single[b], 1};
+    return {t.Double[ShiftJisLeadIndex(b) << 8 | p[1]], 2};
+  }
+  if (p + 1 < end && (p[1] == 0xDE || p[1] == 0xDF)) {
+    const std::uint32_t combined = t.Marked[p[1] == 0xDF][b];
+    if (combined != 0) return {combined, 2};
+  }
+  return {t.Single[b], 1};
+}
+
+namespace {
+
+// Which mark, if any, stands at p: 0 voiced, 1 semi-voiced, -1 none.
+int CombiningMarkAt(const unsigned char* p, const unsigned char* end) {
+  if (end - p < 3 || p[0] != 0xE3 || p[1] != 0x82 || (p[2] != 0x99 && p[2] != 0x9A)) return -1;
+  return p[2] == 0x9A;
+}
+int HalfWidthMarkAt(const unsigned char* p, const unsigned char* end) {
+  if (end - p < 3 || p[0] != 0xEF || p[1] != 0xBE || (p[2] != 0x9E && p[2] != 0x9F)) return -1;
+  return p[2] == 0x9F;
+}
+
+}  // namespace
+
+TFoldedChar TCharFold::ReadUtf8(const unsigned char* p, const unsigned char* end) const {
+  const TTables& t = *Tables;
+  const TUtf8Char c = DecodeUtf8(p, end);
+  if (!c.Valid) return {kNoCharacterCode | 0x100 | *p, 1};
+  const std::uint32_t code = t.Fold(c.Code);
+  if (code - kKanaBase >= kKanaCount) return {code, c.Length};
+  const unsigned char* next = p + c.Length;
+  int mark = CombiningMarkAt(next, end);
+  if (mark < 0 && IsHalfWidthKana(c.Code)) mark = HalfWidthMarkAt(next, end);
+  const std::uint32_t composed = mark < 0 ? 0 : t.ComposedWith(code, mark);
+  if (composed == 0) return {code, c.Length};
+  return {composed, static_cast<std::uint8_t>(c.Length + 3)};
+}
+
+bool TCharFold::BeginsFoldedChar(const unsigned char* begin, const unsigned char* p,
+                                 const unsigned char* end, TCharBoundary& boundary) const {
+  if (p == begin) return true;
+  if (TextCoding == TCharCoding::ShiftJis) {
+    // Only a single-byte character takes the byte after it in.
+    return !boundary.IsBoundary(p - 1) || ReadShiftJis(p - 1, end).Length == 1;
+  }
+  if (CombiningMarkAt(p, end) < 0 && HalfWidthMarkAt(p, end) < 0) return true;
+  const unsigned char* before = p - 1;
+  while (before > begin && p - before < 4 && IsUtf8Continuation(*before)) --before;
+  return before + ReadUtf8(before, end).Length <= p;
+}
+
+std::vector<std::string> TCharFold::EncodingsOf(std::uint32_t code) const {
+  std::vector<std::string> found;
+  // In UTF-8 the characters that read as themselves are not listed.
+  if (TextCoding == TCharCoding::Utf8 && code < kNoCharacterCode && Tables->Fold(code) == code) {
+    AppendEncoding(found, {static_cast<char32_t>(code)});
+  }
+  const auto [from, to] = Tables->Encodings.equal_range(code);
+  for (auto it = from; it != to; ++it) found.push_back(it->second);
   return found;
+}
+
+std::vector<std::vector<char32_t>> KanjiVariantGroups() {
+  std::vector<std::vector<char32_t>> groups;
+  for (const auto& [kanji, group] : kKanjiVariants) {
+    if (groups.empty() || groups.back().front() != group) groups.push_back({group});
+    groups.back().push_back(kanji);
+  }
+  return groups;
 }

@@ -11,7 +11,8 @@ namespace {
 // carried into the next chunk's buffer, which grows up to the longest record.
 class TBlockSource : public TChunkSource {
  public:
-  TBlockSource(TReadFile& file, const TScanLimits& limits) : File(file), Limits(limits) {}
+  TBlockSource(TReadBytes read, const TScanLimits& limits)
+      : Read(std::move(read)), Limits(limits) {}
 
   std::unique_ptr<TChunk> Next(std::unique_ptr<TChunk> spare, const TChunk* previous) override {
     if (AtEnd) return nullptr;
@@ -31,7 +32,7 @@ class TBlockSource : public TChunkSource {
           filled = 0;
         }
       }
-      const long long n = File.Read(buffer.data() + filled, buffer.size() - filled);
+      const long long n = Read(buffer.data() + filled, buffer.size() - filled);
       if (n < 0) {
         ReadFailed = true;
         return nullptr;
@@ -88,7 +89,7 @@ class TBlockSource : public TChunkSource {
     return chunk;
   }
 
-  TReadFile& File;
+  TReadBytes Read;
   const TScanLimits& Limits;
   bool AtEnd = false;
 };
@@ -98,8 +99,8 @@ class TBlockSource : public TChunkSource {
 // not fit, it is mapped again as large as the longest record allowed.
 class TViewSource : public TChunkSource {
  public:
-  TViewSource(TReadFile& file, const TScanLimits& limits, std::uint64_t size)
-      : File(file), Size(size), Large(RoundUp(limits.MaxRecord) + kGranularity) {
+  TViewSource(TReadFile& file, const TScanLimits& limits, std::uint64_t size, std::uint64_t start)
+      : File(file), Size(size), Large(RoundUp(limits.MaxRecord) + kGranularity), Pos(start) {
     TFileView::ClearFailures();
   }
 
@@ -162,20 +163,29 @@ class TViewSource : public TChunkSource {
   TReadFile& File;
   const std::uint64_t Size;
   const std::uint64_t Large;  // holds any record of up to MaxRecord bytes, wherever it starts
-  std::uint64_t Pos = 0;      // where the next record starts
+  std::uint64_t Pos;          // where the next record starts
 };
 #endif
 
 }  // namespace
 
-std::unique_ptr<TChunkSource> MakeChunkSource(TReadFile& file, const TScanLimits& limits) {
+std::unique_ptr<TChunkSource> MakeChunkSource(TReadFile& file, const TScanLimits& limits,
+                                              std::uint64_t start) {
 #if !defined(_WIN32)
   const auto size = file.Size();
   TFileView probe;
   if (limits.Map && size && *size > 0 &&
       probe.Map(file, 0, static_cast<std::size_t>(std::min(*size, TFileView::kGranularity)))) {
-    return std::make_unique<TViewSource>(file, limits, *size);
+    return std::make_unique<TViewSource>(file, limits, *size, start);
   }
+#else
+  (void)start;
 #endif
-  return std::make_unique<TBlockSource>(file, limits);
+  return MakeBlockSource(
+      [&file](unsigned char* buffer, std::size_t wanted) { return file.Read(buffer, wanted); },
+      limits);
+}
+
+std::unique_ptr<TChunkSource> MakeBlockSource(TReadBytes read, const TScanLimits& limits) {
+  return std::make_unique<TBlockSource>(std::move(read), limits);
 }

@@ -5,6 +5,7 @@
 // Memory stays bounded whatever the file's size.
 
 #include "zsfind/file_system.h"
+#include "zsfind/utf16_reader.h"
 
 #include <cstdint>
 #include <memory>
@@ -44,5 +45,9 @@ class TChunkSource {
   bool ReadFailed = false;
 };
 
-// Views where the limits allow and the file can be mapped, else blocks.
-std::unique_ptr<TChunkSource> MakeChunkSource(TReadFile& file, const TScanLimits& limits);
+// Views where the limits allow and the file can be mapped, else blocks. The
+// data starts at `start` (after a byte-order mark), where the file stands.
+std::unique_ptr<TChunkSource> MakeChunkSource(TReadFile& file, const TScanLimits& limits,
+                                              std::uint64_t start = 0);
+// Blocks of what `read` gives (a file read through a conversion).
+std::unique_ptr<TChunkSource> MakeBlockSource(TReadBytes read, const TScanLimits& limits);

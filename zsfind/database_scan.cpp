@@ -1,5 +1,7 @@
 #include "zsfind/database_scan.h"
 
+#include "encoding/utf8.h"
+
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
@@ -26,6 +28,7 @@ class TDatabaseScan {
 
   // Searches on this thread and one more (when one can be started).
   std::uint64_t Run();
+  std::uint64_t InvalidBytes() const { return Invalid; }
 
  private:
   void Work(std::unique_ptr<TChunk>& chunk);
@@ -54,6 +57,7 @@ class TDatabaseScan {
   std::atomic<bool> Stopped{false};  // by a read error or an exception
   std::exception_ptr Error;
   std::uint64_t Matches = 0;  // counted in turn
+  std::atomic<std::uint64_t> Invalid{0};
 };
 
 std::uint64_t TDatabaseScan::Run() {
@@ -120,6 +124,11 @@ bool TDatabaseScan::AwaitTuned() {
 bool TDatabaseScan::Search(const TChunk& chunk, std::uint64_t number,
                            std::vector<std::string_view>& held) {
   const unsigned char* from = chunk.Begin;
+  if (Matcher.Coding() == TCharCoding::Utf8) {
+    const auto size = static_cast<std::size_t>(chunk.End - from);
+    const std::size_t checked = std::min(size, kCheckedBytes);
+    Invalid += CountInvalidUtf8(from, from + checked, checked < size);
+  }
   if (!IsTurn(number)) {
     held.clear();
     from = Matcher.ForEachMatch(from, chunk.End, [&](std::string_view record) {
@@ -179,12 +188,19 @@ void TDatabaseScan::Stop(std::exception_ptr error) {
 
 }  // namespace
 
+TScanOutcome ScanDatabase(TChunkSource& source, TRecordMatcher& matcher, const TRecordSink& sink,
+                          std::size_t sampleSize) {
+  TScanOutcome outcome;
+  TDatabaseScan scan(source, matcher, sink, sampleSize);
+  outcome.Matches = scan.Run();
+  outcome.InvalidBytes = scan.InvalidBytes();
+  outcome.LongRecords = source.LongRecords;
+  outcome.ReadFailed = source.PageFailed() || source.ReadFailed;
+  return outcome;
+}
+
 TScanOutcome ScanDatabase(TReadFile& file, TRecordMatcher& matcher, const TRecordSink& sink,
                           const TScanLimits& limits) {
-  TScanOutcome outcome;
   const std::unique_ptr<TChunkSource> source = MakeChunkSource(file, limits);
-  outcome.Matches = TDatabaseScan(*source, matcher, sink, limits.BlockSize).Run();
-  outcome.LongRecords = source->LongRecords;
-  outcome.ReadFailed = source->PageFailed() || source->ReadFailed;
-  return outcome;
+  return ScanDatabase(*source, matcher, sink, limits.BlockSize);
 }

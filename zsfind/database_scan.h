@@ -18,10 +18,19 @@ struct TScanOutcome {
   std::uint64_t Matches = 0;
   std::uint64_t LongRecords = 0;
   bool ReadFailed = false;
+  // UTF-8 text: bytes that are no UTF-8 in the first kCheckedBytes of each
+  // chunk, a sample of the whole that costs next to nothing.
+  std::uint64_t InvalidBytes = 0;
 };
+
+inline constexpr std::size_t kCheckedBytes = 64 * 1024;
 
 using TRecordSink = std::function<void(std::string_view record)>;
 
 // What the sink throws (running out of memory) ends the scan and is thrown on.
+// sampleSize: how much of the first chunk the anchor is chosen on.
+TScanOutcome ScanDatabase(TChunkSource& source, TRecordMatcher& matcher, const TRecordSink& sink,
+                          std::size_t sampleSize);
+// A whole file, from its start.
 TScanOutcome ScanDatabase(TReadFile& file, TRecordMatcher& matcher, const TRecordSink& sink,
                           const TScanLimits& limits = {});

@@ -1,9 +1,12 @@
 #include "zsfind/html_report.h"
 
+#include "encoding/cp932.h"
 #include "encoding/shift_jis.h"
+#include "encoding/utf8.h"
 #include "zsfind/messages.h"
 
 #include <array>
+#include <cstdio>
 
 namespace {
 
@@ -22,6 +25,7 @@ const std::string kDocumentHead =
     "section{border-top:2px solid #888;margin-top:1em}\r\n"
     "p.r{margin:.3em 0;padding:.2em;border-bottom:1px solid #ddd}\r\n"
     "p.e{color:#c00}\r\n"
+    "p.n{color:#a50}\r\n"
     "table.r{border-collapse:collapse;margin:.5em 0}\r\n"
     "table.r td{border:1px solid #bbb;padding:.2em .4em;vertical-align:top}\r\n"
     "mark{background:#ff6}\r\n"
@@ -32,13 +36,17 @@ const std::string kDocumentHead =
     "h2,figure.chart,tr,p.r{break-inside:avoid}\r\n"
     "h2{break-after:avoid}\r\n"
     "mark{background:none;font-weight:bold;text-decoration:underline}\r\n"
-    "p.e{color:#000;font-weight:bold}\r\n"
+    "p.e,p.n{color:#000;font-weight:bold}\r\n"
     "}\r\n"
     "</style>\r\n"
     "</head>\r\n"
     "<body>\r\n"
     "<h1>" +
     std::string(zsmsg::kTitle) + "</h1>\r\n";
+// The header's fields: a 20-digit count with its unit, or the text that says
+// the search could not run; the longest encoding name.
+constexpr std::size_t kCountWidth = 24;
+constexpr std::size_t kEncodingWidth = 24;
 // Every document this tool writes ends with exactly these bytes.
 constexpr std::string_view kDocumentTail = "</body>\r\n</html>\r\n";
 
@@ -126,12 +134,46 @@ const unsigned char* EscapeRun(const unsigned char* p, const unsigned char* stop
   return p;
 }
 
+// As EscapeRun, for UTF-8 text: each character in its code page 932 form,
+// or as a character reference where the code page lacks it.
+template <typename TEmit>
+const unsigned char* EscapeRunUtf8(const unsigned char* p, const unsigned char* stop,
+                                   const unsigned char* end, std::string_view tab, TEmit& emit) {
+  while (p < stop) {
+    if (*p < 0x80) {
+      const unsigned char* ascii = p;
+      while (ascii < stop && *ascii < 0x80) ++ascii;
+      p = EscapeRun(p, ascii, end, tab, emit);
+      continue;
+    }
+    const TUtf8Char c = DecodeUtf8(p, end);
+    p += c.Length;
+    // Only a code that a browser reads back as this very character: 〜 is
+    // not written as the code of ～.
+    // (Above 0x7F, a single-byte code is a half-width kana, which needs no escaping.)
+    const TCp932Code code = c.Valid ? Cp932CodeOf(c.Code) : TCp932Code{{0, 0}, 0};
+    const char32_t readBack = code.Length == 2   ? Cp932Character(code.Bytes[0], code.Bytes[1])
+                              : code.Length == 1 ? Cp932Character(code.Bytes[0])
+                                                 : kNoCharacter;
+    if (readBack == c.Code) {
+      emit({reinterpret_cast<const char*>(code.Bytes), code.Length});
+      continue;
+    }
+    char reference[16];
+    const int length =
+        std::snprintf(reference, sizeof reference, "&#x%X;", static_cast<unsigned>(c.Code));
+    emit({reference, static_cast<std::size_t>(length)});
+  }
+  return p;
+}
+
 // Calls emit(piece) with the HTML form of the text, piece by piece, so that a
 // record of any length is written without a copy of it: the marked bytes in
 // <mark>, and, for a table row, each tab as the start of the next cell (a
 // mark that spans a tab is closed and opened again around it).
 template <typename TEmit>
-void EscapeTo(std::string_view text, const THitMask* hits, bool cells, TEmit emit) {
+void EscapeTo(std::string_view text, TCharCoding coding, const THitMask* hits, bool cells,
+              TEmit emit) {
   const auto* begin = reinterpret_cast<const unsigned char*>(text.data());
   const auto* end = begin + text.size();
   bool marked = false;
@@ -143,16 +185,18 @@ void EscapeTo(std::string_view text, const THitMask* hits, bool cells, TEmit emi
       marked = mark;
     }
     const std::string_view tab = !cells ? "" : marked ? "</mark></td><td><mark>" : "</td><td>";
-    p = EscapeRun(p, hits ? begin + hits->NextChange(at) : end, end, tab, emit);
+    const unsigned char* stop = hits ? begin + hits->NextChange(at) : end;
+    p = coding == TCharCoding::Utf8 ? EscapeRunUtf8(p, stop, end, tab, emit)
+                                    : EscapeRun(p, stop, end, tab, emit);
   }
   if (marked) emit("</mark>");
 }
 
 }  // namespace
 
-std::string EscapeHtml(std::string_view text) {
+std::string EscapeHtml(std::string_view text, TCharCoding coding) {
   std::string html;
-  EscapeTo(text, nullptr, false, [&](std::string_view piece) { html.append(piece); });
+  EscapeTo(text, coding, nullptr, false, [&](std::string_view piece) { html.append(piece); });
   return html;
 }
 
@@ -184,32 +228,35 @@ void THtmlReport::WriteHeader(const TQuery& query, bool newFile) {
   out.Write(EscapeHtml(query.Database));
   out.Write("<br>\r\n");
   out.Write(zsmsg::kCompare);
-  out.Write(query.Compare == TCompare::Folded ? zsmsg::kFolded : zsmsg::kExact);
+  out.Write(zsmsg::CompareName(query.Compare));
+  out.Write("<br>\r\n");
+  out.Write(zsmsg::kEncoding);
+  Encoding = ReserveField(kEncodingWidth);
   out.Write("<br>\r\n");
   out.Write(zsmsg::kCount);
   out.Write("<b>");
-  WriteCountField();
+  Count = ReserveField(kCountWidth);
   out.Write("</b></p>\r\n");
   // The chart needs every record's year: it is filled in at the end.
-  ChartOffset = Reserve(TYearChart::kMaxSize);
+  Chart = ReserveField(TYearChart::kMaxSize);
   out.Write("\r\n");
 }
 
-void THtmlReport::Record(std::string_view record, const THitMask& hits) {
-  Years.Add(record);
+void THtmlReport::Record(const TFoundRecord& record) {
+  Years.Add(record.ShiftJis);
   TWriteFile& out = Out();
   const auto write = [&](std::string_view piece) { out.Write(piece); };
-  if (record.find('\t') == std::string_view::npos) {
+  if (record.Text.find('\t') == std::string_view::npos) {
     EndTable();
     out.Write("<p class=\"r\">");
-    EscapeTo(record, &hits, false, write);
+    EscapeTo(record.Text, record.Coding, &record.Hits, false, write);
     out.Write("</p>\r\n");
     return;
   }
   if (!InTable) out.Write("<table class=\"r\">\r\n");
   InTable = true;
   out.Write("<tr><td>");
-  EscapeTo(record, &hits, true, write);
+  EscapeTo(record.Text, record.Coding, &record.Hits, true, write);
   out.Write("</td></tr>\r\n");
 }
 
@@ -218,18 +265,26 @@ void THtmlReport::EndTable() {
   InTable = false;
 }
 
-void THtmlReport::Problem(std::string_view message) {
+void THtmlReport::Remark(std::string_view kind, std::string_view label, std::string_view message) {
   EndTable();
-  Out().Write("<p class=\"e\">");
-  Out().Write(zsmsg::kProblem);
+  Out().Write("<p class=\"");
+  Out().Write(kind);
+  Out().Write("\">");
+  Out().Write(label);
   Out().Write(EscapeHtml(message));
   Out().Write("</p>\r\n");
 }
 
-void THtmlReport::WriteFooter() {
+void THtmlReport::Problem(std::string_view message) { Remark("e", zsmsg::kProblem, message); }
+
+void THtmlReport::Note(std::string_view message) { Remark("n", zsmsg::kNote, message); }
+
+void THtmlReport::WriteFooter(const TSearchSummary& summary) {
   EndTable();
   const std::string chart = Years.Html();
-  if (!chart.empty() && chart.size() <= TYearChart::kMaxSize) Fill(ChartOffset, chart);
+  if (chart.size() <= TYearChart::kMaxSize) Fill(Chart, chart);
+  Fill(Count, CountText(summary.Count));
+  if (summary.Encoding) Fill(Encoding, EncodingName(*summary.Encoding));
   Out().Write("</section>\r\n");
   Out().Write(kDocumentTail);
 }

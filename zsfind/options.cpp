@@ -25,6 +25,8 @@ bool TakeValue(const std::vector<std::string>& args, std::size_t& i, std::string
 void ApplyMode(const std::string& mode, TOptions& options) {
   if (mode == "fold") {
     options.Compare = TCompare::Folded;
+  } else if (mode == "fold-kana") {
+    options.Compare = TCompare::FoldedKana;
   } else if (mode == "exact") {
     options.Compare = TCompare::Exact;
   } else {
@@ -48,6 +50,8 @@ TOptions ParseOptions(const std::vector<std::string>& args) {
     if (arg.size() < 2 || arg[0] != '-') break;
     if (arg == "--help" || arg == "-h" || arg == "/?") {
       options.Help = true;
+    } else if (arg == "--list-variants") {
+      options.ListVariants = true;
     } else if (arg == "--exact") {
       options.Compare = TCompare::Exact;
     } else if (arg == "--fold") {
@@ -90,14 +94,18 @@ std::optional<std::vector<std::string>> ParseScriptArgs(std::string_view line) {
 const std::string_view kUsage =
     "使い方: zsfind [オプション] 検索語1 検索語2 データベース\n"
     "\n"
-    "データベース（Shift-JIS のテキスト、１行が１レコード、改行は CR LF または LF）から、\n"
+    "データベース（テキスト、１行が１レコード、改行は CR LF または LF）から、\n"
     "検索語１と検索語２の両方を含むレコードを探し、テキストと HTML の結果を書きます。\n"
     "２つの検索語が同じなら、その１語を含むレコードを探します。\n"
+    "データベースの文字コードは自動で判定します: BOM つきの UTF-8・UTF-16、\n"
+    "BOM なしでも UTF-8 として正しければ UTF-8、それ以外は Shift-JIS。\n"
     "\n"
     "オプション:\n"
     "  --mode fold     既定の比較。英字の大文字・小文字、全角・半角の英数字とカタカナ\n"
-    "                  （濁点・半濁点つきを含む）を区別しない。ひらがなとカタカナは区別する。\n"
-    "  --mode exact    バイト単位で比較する（２バイト文字の途中には一致しない）。\n"
+    "                  （濁点・半濁点つきを含む）、旧字・異体字（國と国など）を区別しない。\n"
+    "                  ひらがなとカタカナは区別する。\n"
+    "  --mode fold-kana  fold に加えて、ひらがなとカタカナを区別しない。\n"
+    "  --mode exact    同じ文字だけを探す（２バイト文字の途中には一致しない）。\n"
     "  --fold, --exact --mode fold、--mode exact と同じ。\n"
     "  --text-out PATH テキストの結果（既定: %HOMEDRIVE%\\temp\\out.txt）\n"
     "  --html-out PATH HTML の結果（既定: %HOMEDRIVE%\\temp\\out.htm）\n"
@@ -106,6 +114,7 @@ const std::string_view kUsage =
     "として受け取る。\n"
     "  --env-args      最後に置く。検索語1、検索語2、データベースを環境変数 ZUNOSEEK_WORD1、\n"
     "                  ZUNOSEEK_WORD2、ZUNOSEEK_DATABASE から受け取る（zunoseek が設定する）。\n"
+    "  --list-variants 同じ文字として探す旧字・異体字の表を、１行に１組ずつ表示する。\n"
     "  --help          この説明を表示する。\n"
     "  --version       バージョンを表示する（単独で指定）。\n"
     "\n"

@@ -1,7 +1,7 @@
 #pragma once
 // The tool's command line: options, then WORD1 WORD2 DATABASE.
 
-#include "zsfind/word_pattern.h"
+#include "zsfind/char_fold.h"
 
 #include <optional>
 #include <string>
@@ -10,9 +10,10 @@
 
 struct TOptions {
   TCompare Compare = TCompare::Folded;
-  bool BadMode = false;  // --mode with a value other than fold or exact
+  bool BadMode = false;  // --mode with a value other than fold, fold-kana or exact
   bool Append = false;
   bool Help = false;
+  bool ListVariants = false;
   // The operands come from a search script as "%~1" "%~2" "%~3" "%~4".
   bool ScriptArgs = false;
   std::optional<std::string> TextOut;

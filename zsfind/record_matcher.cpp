@@ -1,7 +1,5 @@
 #include "zsfind/record_matcher.h"
 
-#include "zsfind/char_fold.h"
-
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -64,7 +62,9 @@ std::string_view RecordAround(const unsigned char* begin, const unsigned char* e
 }
 
 TRecordMatcher::TRecordMatcher(std::vector<TWordPattern> words)
-    : Patterns(std::move(words)), Scanner({{'\n', 0, '\n'}}) {
+    : Patterns(std::move(words)),
+      TextCoding(Patterns.front().Fold().Coding()),
+      Scanner({{'\n', 0, '\n'}}) {
   if (Patterns.size() == 2 && Patterns[0].SameAs(Patterns[1])) Patterns.pop_back();
   Tune({});
 }
@@ -82,11 +82,12 @@ void TRecordMatcher::Tune(std::string_view sample) {
                         counts, candidates);
     }
     if (word.Compare() == TCompare::Exact) continue;
-    std::vector<std::uint16_t> codes = word.FoldedCodes();
+    std::vector<std::uint32_t> codes = word.FoldedCodes();
     std::sort(codes.begin(), codes.end());
     codes.erase(std::unique(codes.begin(), codes.end()), codes.end());
-    for (const std::uint16_t code : codes) {
-      if (EncodingsOf(code).size() > 1) AddCharAnchor(code, counts, candidates);
+    for (const std::uint32_t code : codes) {
+      const std::vector<std::string> encodings = word.Fold().EncodingsOf(code);
+      if (encodings.size() > 1) AddCharAnchor(encodings, counts, candidates);
     }
   }
   // Every character has an encoding, so there is always a candidate. Only the
@@ -134,18 +135,18 @@ void TRecordMatcher::AddLiteralAnchors(std::string_view run, std::size_t proves,
   }
 }
 
-// Every encoding of one character, each found by its own bytes.
-void TRecordMatcher::AddCharAnchor(std::uint16_t code, const std::vector<std::size_t>& counts,
+// Every encoding of one character, each found by its first and last byte.
+void TRecordMatcher::AddCharAnchor(const std::vector<std::string>& encodings,
+                                   const std::vector<std::size_t>& counts,
                                    std::vector<TAnchor>& candidates) {
   TAnchor anchor;
-  for (const TEncoding& e : EncodingsOf(code)) {
-    anchor.Forms.emplace_back(reinterpret_cast<const char*>(e.Bytes), e.Length);
-    anchor.Pairs.push_back(
-        {e.Bytes[0], static_cast<std::size_t>(e.Length - 1), e.Bytes[e.Length - 1]});
-    const double first = Count(counts, static_cast<char>(e.Bytes[0]));
-    anchor.Guess += e.Length == 1
+  anchor.Forms = encodings;
+  anchor.Pairs = PairsOf(encodings);
+  for (const TBytePair& pair : anchor.Pairs) {
+    const double first = Count(counts, static_cast<char>(pair.First));
+    anchor.Guess += pair.Distance == 0
                         ? first
-                        : ChancePairs(first, Count(counts, static_cast<char>(e.Bytes[1])), counts);
+                        : ChancePairs(first, Count(counts, static_cast<char>(pair.Second)), counts);
   }
   candidates.push_back(std::move(anchor));
 }

@@ -5,7 +5,6 @@
 // full. Every step reads each byte a bounded number of times, so a block is
 // searched in time linear in its length.
 
-#include "encoding/shift_jis.h"
 #include "zsfind/byte_scanner.h"
 #include "zsfind/word_pattern.h"
 
@@ -15,8 +14,10 @@
 
 class TRecordMatcher {
  public:
-  // One or two words; a second word equal to the first is dropped.
+  // One or two words, in one coding; a second word equal to the first is dropped.
   explicit TRecordMatcher(std::vector<TWordPattern> words);
+
+  TCharCoding Coding() const { return TextCoding; }
 
   // Chooses the anchor that stops least often in a sample of the text.
   void Tune(std::string_view sample);
@@ -51,7 +52,8 @@ class TRecordMatcher {
   static void AddLiteralAnchors(std::string_view run, std::size_t proves,
                                 const std::vector<std::size_t>& counts,
                                 std::vector<TAnchor>& candidates);
-  static void AddCharAnchor(std::uint16_t code, const std::vector<std::size_t>& counts,
+  static void AddCharAnchor(const std::vector<std::string>& encodings,
+                            const std::vector<std::size_t>& counts,
                             std::vector<TAnchor>& candidates);
   static double Cost(const TAnchor& anchor, std::string_view sample, double limit);
   // Where a form that the scanner stopped on (at hit) begins, or null.
@@ -59,6 +61,7 @@ class TRecordMatcher {
                                         const unsigned char* begin, const unsigned char* end);
 
   std::vector<TWordPattern> Patterns;
+  TCharCoding TextCoding;
   TAnchor Anchor;
   TByteScanner Scanner;
 };
@@ -76,19 +79,19 @@ const unsigned char* TRecordMatcher::ForEachMatch(const unsigned char* begin,
                                                   const unsigned char* end,
                                                   TOnMatch onMatch) const {
   const unsigned char* pos = begin;  // the first record not yet compared
-  TBoundaryCursor cursor(begin);
+  TCharBoundary boundary(TextCoding, begin);
   for (const unsigned char* from = begin; from < end;) {
     const unsigned char* hit = Scanner.Find(from, end);
     if (hit == end) return end;
     const unsigned char* start = FormStart(Anchor, hit, pos, end);
-    if (!start || !cursor.IsBoundary(start)) {
+    if (!start || !boundary.IsBoundary(start)) {
       from = hit + 1;
       continue;
     }
     const std::string_view record = RecordAround(pos, end, start, &pos);
     if (RecordMatches(record, Anchor.Proves) && !onMatch(record)) return pos;
     from = pos;
-    cursor = TBoundaryCursor(pos);
+    boundary = TCharBoundary(TextCoding, pos);
   }
   return end;
 }

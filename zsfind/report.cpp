@@ -1,19 +1,11 @@
 #include "zsfind/report.h"
 
+#include "encoding/shift_jis.h"
 #include "zsfind/messages.h"
 
-namespace {
-
-// Wide enough for any 20-digit count with its unit, or the not-searched text.
-constexpr std::size_t kCountWidth = 24;
-
-}  // namespace
-
-std::string CountField(std::optional<std::uint64_t> count) {
-  std::string field =
-      count ? std::to_string(*count).append(zsmsg::kCountUnit) : std::string(zsmsg::kNotSearched);
-  field.resize(kCountWidth, ' ');
-  return field;
+std::string CountText(std::optional<std::uint64_t> count) {
+  return count ? std::to_string(*count).append(zsmsg::kCountUnit)
+               : std::string(zsmsg::kNotSearched);
 }
 
 bool TReport::Begin(const TQuery& query) {
@@ -21,7 +13,7 @@ bool TReport::Begin(const TQuery& query) {
   Started = StartSection(query);
   if (Started) {
     Problem(zsmsg::kUnfinished);
-    Started = Finish(std::nullopt) && StartSection(query);
+    Started = Finish({}) && StartSection(query);
   }
   if (!Started) RemoveFile(Target());
   return Started;
@@ -39,18 +31,26 @@ bool TReport::StartSection(const TQuery& query) {
   return true;
 }
 
-bool TReport::Finish(std::optional<std::uint64_t> count) {
-  WriteFooter();
-  Fill(CountOffset, CountField(count));
+bool TReport::Finish(const TSearchSummary& summary) {
+  WriteFooter(summary);
   return File.Commit();
 }
 
-std::uint64_t TReport::Reserve(std::size_t size) {
+TReport::TField TReport::ReserveField(std::size_t width) {
   const std::uint64_t offset = Out().Offset();
-  Out().Write(std::string(size, ' '));
-  return offset;
+  Out().Write(std::string(width, ' '));
+  return {offset, width};
 }
 
-void TReport::WriteCountField() { CountOffset = Reserve(kCountWidth); }
+void TReport::Fill(const TField& field, std::string_view text) {
+  const auto* begin = reinterpret_cast<const unsigned char*>(text.data());
+  std::size_t length = 0;
+  while (length < text.size()) {
+    const std::size_t next = length + ShiftJisCharLength(begin + length, begin + text.size());
+    if (next > field.Width) break;
+    length = next;
+  }
+  Out().WriteAt(field.Offset, text.substr(0, length));
+}
 
-bool TReport::End(std::optional<std::uint64_t> count) { return Started && Finish(count); }
+bool TReport::End(const TSearchSummary& summary) { return Started && Finish(summary); }

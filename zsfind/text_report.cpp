@@ -6,8 +6,23 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kGap = "　";
+// Wide enough for a 20-digit count, the longest encoding name and a
+// 20-digit number of replaced characters, with their words.
+constexpr std::size_t kSummaryWidth = 160;
 
 }  // namespace
+
+std::string SummaryText(const TSearchSummary& summary) {
+  std::string text = CountText(summary.Count);
+  if (summary.Encoding) {
+    text.append(kGap).append(zsmsg::kEncoding).append(EncodingName(*summary.Encoding));
+  }
+  if (summary.Replaced > 0) {
+    text.append(kGap).append(zsmsg::kReplaced).append(std::to_string(summary.Replaced));
+    text.append(zsmsg::kReplacedUnit);
+  }
+  return text;
+}
 
 std::uint64_t TTextReport::KeptBytes() { return ExistingSize(Target()).value_or(0); }
 
@@ -25,22 +40,29 @@ void TTextReport::WriteHeader(const TQuery& query, bool) {
   out.Write(query.Database);
   out.Write(kGap);
   out.Write(zsmsg::kCompare);
-  out.Write(query.Compare == TCompare::Folded ? zsmsg::kFolded : zsmsg::kExact);
+  out.Write(zsmsg::CompareName(query.Compare));
   out.Write(kGap);
   out.Write(zsmsg::kCount);
-  WriteCountField();
+  Summary = ReserveField(kSummaryWidth);
   out.Write(kLineEnd);
 }
 
-void TTextReport::Record(std::string_view record, const THitMask&) {
-  Out().Write(record);
+void TTextReport::Record(const TFoundRecord& record) {
+  Out().Write(record.ShiftJis);
   Out().Write(kLineEnd);
 }
 
-void TTextReport::Problem(std::string_view message) {
-  Out().Write(zsmsg::kProblem);
+void TTextReport::Line(std::string_view label, std::string_view message) {
+  Out().Write(label);
   Out().Write(message);
   Out().Write(kLineEnd);
 }
 
-void TTextReport::WriteFooter() { Out().Write(kLineEnd); }
+void TTextReport::Problem(std::string_view message) { Line(zsmsg::kProblem, message); }
+
+void TTextReport::Note(std::string_view message) { Line(zsmsg::kNote, message); }
+
+void TTextReport::WriteFooter(const TSearchSummary& summary) {
+  Out().Write(kLineEnd);
+  Fill(Summary, SummaryText(summary));
+}

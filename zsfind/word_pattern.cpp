@@ -1,7 +1,6 @@
 #include "zsfind/word_pattern.h"
 
 #include "encoding/shift_jis.h"
-#include "zsfind/char_fold.h"
 
 #include <algorithm>
 #include <cstring>
@@ -33,15 +32,16 @@ bool IsUsableWord(std::string_view word) {
          IsWholeCharacters(Unsigned(word), Unsigned(word) + word.size());
 }
 
-TWordPattern::TWordPattern(std::string_view word, TCompare compare) : Word(word), Mode(compare) {
+TWordPattern::TWordPattern(std::string_view word, TCompare compare, TCharCoding coding)
+    : Word(word), Reading(&TCharFold::Of(coding, compare)), Mode(compare) {
   const unsigned char* begin = Unsigned(word);
   const unsigned char* end = begin + word.size();
   for (const unsigned char* p = begin; p < end;) {
-    const TFoldedChar c = ReadFolded(p, end);
+    const TFoldedChar c = Reading->Read(p, end);
     Folded.push_back(c.Code);
     const auto at = static_cast<std::size_t>(p - begin);
     p += c.Length;
-    if (compare == TCompare::Folded && EncodingsOf(c.Code).size() > 1) {
+    if (compare != TCompare::Exact && Reading->EncodingsOf(c.Code).size() > 1) {
       Literal = false;
     } else if (!Runs.empty() && Runs.back().End == at) {
       Runs.back().End += c.Length;
@@ -54,11 +54,7 @@ TWordPattern::TWordPattern(std::string_view word, TCompare compare) : Word(word)
     Tune(std::vector<std::size_t>(256, 0));
     return;
   }
-  std::vector<TBytePair> pairs;
-  for (const TEncoding& e : EncodingsOf(Folded[0])) {
-    pairs.push_back({e.Bytes[0], static_cast<std::size_t>(e.Length - 1), e.Bytes[e.Length - 1]});
-  }
-  Finder.emplace(std::move(pairs));
+  Finder.emplace(PairsOf(Reading->EncodingsOf(Folded[0])));
 }
 
 void TWordPattern::Tune(const std::vector<std::size_t>& counts) {
@@ -136,15 +132,15 @@ void TWordPattern::ScanBytes(std::string_view record, TOnHit onHit) const {
   const unsigned char* begin = Unsigned(record);
   const unsigned char* end = begin + record.size();
   const unsigned char* last = end - length;  // where the last occurrence could start
-  TBoundaryCursor cursor(begin);
+  TCharBoundary boundary(Reading->Coding(), begin);
   std::size_t budget = 4 * record.size() + 64;
   for (const unsigned char* from = begin; from <= last;) {
-    if (budget < length) return ScanBytesFrom(from, record, cursor, onHit);
+    if (budget < length) return ScanBytesFrom(from, record, boundary, onHit);
     const unsigned char* hit = Finder->Find(from + FinderOffset, end);
     if (hit == end || hit - FinderOffset > last) return;
     const unsigned char* start = hit - FinderOffset;
     budget -= length;
-    if (std::memcmp(start, Word.data(), length) == 0 && cursor.IsBoundary(start) &&
+    if (std::memcmp(start, Word.data(), length) == 0 && boundary.IsBoundary(start) &&
         !onHit(static_cast<std::size_t>(start - begin),
                static_cast<std::size_t>(start + length - begin))) {
       return;
@@ -157,7 +153,7 @@ void TWordPattern::ScanBytes(std::string_view record, TOnHit onHit) const {
 // while nothing is matched.
 template <typename TOnHit>
 void TWordPattern::ScanBytesFrom(const unsigned char* from, std::string_view record,
-                                 TBoundaryCursor& cursor, TOnHit onHit) const {
+                                 TCharBoundary& boundary, TOnHit onHit) const {
   const unsigned char* begin = Unsigned(record);
   const unsigned char* end = begin + record.size();
   const unsigned char* word = Unsigned(Word);
@@ -173,7 +169,7 @@ void TWordPattern::ScanBytesFrom(const unsigned char* from, std::string_view rec
     if (*p == word[matched]) ++matched;
     if (matched < length) continue;
     const unsigned char* start = p + 1 - length;
-    if (cursor.IsBoundary(start) &&
+    if (boundary.IsBoundary(start) &&
         !onHit(static_cast<std::size_t>(start - begin), static_cast<std::size_t>(p + 1 - begin))) {
       return;
     }
@@ -194,13 +190,13 @@ void TWordPattern::ScanFolded(std::string_view record, TOnHit onHit) const {
   std::size_t matched = 0;
   std::size_t index = 0;  // of the character at p
   for (const unsigned char* p = begin; p < end; ++index) {
-    const TFoldedChar c = ReadFolded(p, end);
+    const TFoldedChar c = Reading->Read(p, end);
     p += c.Length;
     while (matched > 0 && c.Code != Folded[matched]) matched = Borders[matched - 1];
     if (c.Code == Folded[matched]) ++matched;
     if (matched < length) continue;
     for (; behindIndex + length < index + 1; ++behindIndex) {
-      behind += ReadFolded(behind, end).Length;
+      behind += Reading->Read(behind, end).Length;
     }
     if (!onHit(static_cast<std::size_t>(behind - begin), static_cast<std::size_t>(p - begin))) {
       return;
@@ -218,20 +214,18 @@ bool TWordPattern::OccursFolded(std::string_view record) const {
   const unsigned char* begin = Unsigned(record);
   const unsigned char* end = begin + record.size();
   const std::size_t length = Folded.size();
-  TBoundaryCursor cursor(begin);
+  TCharBoundary boundary(Reading->Coding(), begin);
   std::size_t matched = 0;
   for (const unsigned char* p = begin; p < end;) {
     if (matched == 0) {
       p = Finder->Find(p, end);
       if (p == end) return false;
-      const bool starts =
-          p == begin || !cursor.IsBoundary(p - 1) || ReadFolded(p - 1, end).Length == 1;
-      if (!starts) {
+      if (!Reading->BeginsFoldedChar(begin, p, end, boundary)) {
         ++p;
         continue;
       }
     }
-    const TFoldedChar c = ReadFolded(p, end);
+    const TFoldedChar c = Reading->Read(p, end);
     p += c.Length;
     while (matched > 0 && c.Code != Folded[matched]) matched = Borders[matched - 1];
     if (c.Code == Folded[matched]) ++matched;

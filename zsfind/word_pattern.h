@@ -3,8 +3,8 @@
 // a record. An occurrence always begins and ends on a character boundary. The
 // search takes time linear in the record's length whatever the word.
 
-#include "encoding/shift_jis.h"
 #include "zsfind/byte_scanner.h"
+#include "zsfind/char_fold.h"
 #include "zsfind/hit_mask.h"
 
 #include <cstddef>
@@ -14,8 +14,6 @@
 #include <string_view>
 #include <vector>
 
-enum class TCompare { Folded, Exact };
-
 // Byte offsets of one occurrence within a record.
 struct THit {
   std::size_t Begin;
@@ -24,8 +22,9 @@ struct THit {
 
 class TWordPattern {
  public:
-  // The word must be whole Shift-JIS characters (see IsUsableWord).
-  TWordPattern(std::string_view word, TCompare compare);
+  // The word is in the coding of the text it is searched in; Shift-JIS words
+  // must be whole characters (see IsUsableWord).
+  TWordPattern(std::string_view word, TCompare compare, TCharCoding coding = TCharCoding::ShiftJis);
 
   // Chooses what the search looks for first from how often each byte occurs
   // in the text (counts[b] for byte b): a literal word, its rarest byte.
@@ -39,8 +38,10 @@ class TWordPattern {
   bool SameAs(const TWordPattern& other) const;
 
   const std::string& Bytes() const { return Word; }
-  const std::vector<std::uint16_t>& FoldedCodes() const { return Folded; }
+  const std::vector<std::uint32_t>& FoldedCodes() const { return Folded; }
   TCompare Compare() const { return Mode; }
+  // How the text's characters read.
+  const TCharFold& Fold() const { return *Reading; }
   // The stretches of the word that a matching record holds byte for byte:
   // the whole word when comparing exactly; when folding, each run of
   // characters that have only the one encoding.
@@ -53,14 +54,15 @@ class TWordPattern {
   template <typename TOnHit>
   void ScanBytes(std::string_view record, TOnHit onHit) const;
   template <typename TOnHit>
-  void ScanBytesFrom(const unsigned char* from, std::string_view record, TBoundaryCursor& cursor,
+  void ScanBytesFrom(const unsigned char* from, std::string_view record, TCharBoundary& boundary,
                      TOnHit onHit) const;
   template <typename TOnHit>
   void ScanFolded(std::string_view record, TOnHit onHit) const;
   bool OccursFolded(std::string_view record) const;
 
   std::string Word;
-  std::vector<std::uint16_t> Folded;
+  const TCharFold* Reading;
+  std::vector<std::uint32_t> Folded;
   std::vector<THit> Runs;  // byte ranges of Word
   // Compared byte for byte: when exact, or when folding changes nothing.
   bool Literal = true;
@@ -75,6 +77,6 @@ class TWordPattern {
   TCompare Mode;
 };
 
-// A word can be searched when it is not empty, consists of whole characters
-// and holds no line break (a record never does).
+// A Shift-JIS word can be searched when it is not empty, consists of whole
+// characters and holds no line break (a record never does).
 bool IsUsableWord(std::string_view word);

@@ -1,14 +1,20 @@
 #include "zsfind/zsfind_app.h"
 
+#include "encoding/text_conversion.h"
+#include "zsfind/database_input.h"
 #include "zsfind/database_scan.h"
 #include "zsfind/find_request.h"
 #include "zsfind/html_report.h"
 #include "zsfind/messages.h"
 #include "zsfind/text_report.h"
+#include "zsfind/variant_list.h"
 
+#include <memory>
 #include <new>
 
 namespace {
+
+const TScanLimits kLimits;
 
 std::string DefaultResult(const TAppEnvironment& environment, std::string_view name) {
   std::string path = environment.HomeDrive;
@@ -19,36 +25,75 @@ std::string DefaultResult(const TAppEnvironment& environment, std::string_view n
 
 struct TOutcome {
   int ExitCode = kExitFound;
-  std::optional<std::uint64_t> Count;
+  TSearchSummary Summary;
   std::vector<std::string> Problems;
+  std::vector<std::string> Notes;
 };
+
+TOutcome Failed(int exitCode, std::string_view problem) {
+  return {exitCode, {}, {std::string(problem)}, {}};
+}
+
+// The words in the text's coding; none when a word is no Shift-JIS text.
+std::optional<std::vector<TWordPattern>> Patterns(const TQuery& query, TCharCoding coding) {
+  std::vector<TWordPattern> patterns;
+  for (const std::string* word : {&query.Word1, &query.Word2}) {
+    if (word->empty()) continue;
+    std::optional<std::string> bytes = *word;
+    if (coding == TCharCoding::Utf8) bytes = ShiftJisToUtf8(*word);
+    if (!bytes) return std::nullopt;
+    patterns.emplace_back(*bytes, query.Compare, coding);
+  }
+  return patterns;
+}
 
 TOutcome Search(const TQuery& query, const std::vector<TReport*>& reports) {
   TReadFile database;
-  if (!database.Open(query.Database)) {
-    return {kExitDatabaseProblem, std::nullopt, {std::string(zsmsg::kDatabaseMissing)}};
-  }
-  std::vector<TWordPattern> words{TWordPattern(query.Word1, query.Compare)};
-  if (!query.Word2.empty()) words.emplace_back(query.Word2, query.Compare);
-  TRecordMatcher matcher(std::move(words));
+  if (!database.Open(query.Database)) return Failed(kExitDatabaseProblem, zsmsg::kDatabaseMissing);
+  const std::optional<TDetectedEncoding> detected = DetectEncoding(database);
+  if (!detected) return Failed(kExitDatabaseProblem, zsmsg::kReadFailed);
+  const TCharCoding coding = CodingOf(detected->Encoding);
+  std::optional<std::vector<TWordPattern>> patterns = Patterns(query, coding);
+  if (!patterns) return Failed(kExitBadRequest, zsmsg::kWordNotInCodePage);
+  TOutcome outcome;
+  TSearchSummary& summary = outcome.Summary;
+  summary.Encoding = detected->Encoding;
+  summary.Count = 0;  // survives an allocation failure in the scan
+  TRecordMatcher matcher(std::move(*patterns));
+  TDatabaseInput input(database, *detected, kLimits);
   THitMask hits;
-  std::uint64_t written = 0;  // survives an allocation failure in the scan
+  std::string shiftJis;
   try {
-    const TScanOutcome scan = ScanDatabase(database, matcher, [&](std::string_view record) {
-      matcher.MarkHits(record, hits);
-      for (TReport* report : reports) report->Record(record, hits);
-      ++written;
-    });
-    if (scan.ReadFailed) return {kExitDatabaseProblem, written, {std::string(zsmsg::kReadFailed)}};
-    if (scan.LongRecords) {
-      return {kExitDatabaseProblem,
-              written,
-              {std::to_string(scan.LongRecords).append(zsmsg::kLongRecords)}};
+    const TScanOutcome scan = ScanDatabase(
+        input.Chunks(), matcher,
+        [&](std::string_view record) {
+          matcher.MarkHits(record, hits);
+          if (coding == TCharCoding::Utf8) {
+            shiftJis.clear();
+            summary.Replaced += AppendAsShiftJis(record, shiftJis);
+          }
+          const TFoundRecord found{record, coding, hits,
+                                   coding == TCharCoding::Utf8 ? shiftJis : record};
+          for (TReport* report : reports) report->Record(found);
+          ++*summary.Count;
+        },
+        kLimits.BlockSize);
+    if (scan.InvalidBytes + input.InvalidUnits() > 0) {
+      outcome.Notes.emplace_back(zsmsg::kMalformed);
+    }
+    if (scan.ReadFailed) {
+      outcome.ExitCode = kExitDatabaseProblem;
+      outcome.Problems.emplace_back(zsmsg::kReadFailed);
+    } else if (scan.LongRecords) {
+      outcome.ExitCode = kExitDatabaseProblem;
+      outcome.Problems.push_back(std::to_string(scan.LongRecords).append(zsmsg::kLongRecords));
     }
   } catch (const std::bad_alloc&) {
-    return {kExitIncomplete, written, {std::string(zsmsg::kOutOfMemory)}};
+    outcome.ExitCode = kExitIncomplete;
+    outcome.Problems.emplace_back(zsmsg::kOutOfMemory);
   }
-  return {written ? kExitFound : kExitNotFound, written, {}};
+  if (outcome.Problems.empty()) outcome.ExitCode = *summary.Count ? kExitFound : kExitNotFound;
+  return outcome;
 }
 
 int Run(const std::vector<std::string>& args, const TAppEnvironment& environment, std::ostream& out,
@@ -56,6 +101,10 @@ int Run(const std::vector<std::string>& args, const TAppEnvironment& environment
   const TOptions options = ParseOptions(args);
   if (options.Help) {
     out << kUsage;
+    return kExitFound;
+  }
+  if (options.ListVariants) {
+    out << VariantList();
     return kExitFound;
   }
   // Run by hand with nothing to do: no result files, only the usage.
@@ -83,7 +132,7 @@ int Run(const std::vector<std::string>& args, const TAppEnvironment& environment
 
   TOutcome outcome;
   if (!request.Problem.empty()) {
-    outcome = {kExitBadRequest, std::nullopt, {std::string(request.Problem)}};
+    outcome = Failed(kExitBadRequest, request.Problem);
     if (!options.Error.empty()) err << "zsfind: " << options.Error << "\n";
   } else if (!reports.empty()) {
     outcome = Search(request.Query, reports);
@@ -91,12 +140,15 @@ int Run(const std::vector<std::string>& args, const TAppEnvironment& environment
   for (const std::string& target : unwritable) {
     outcome.Problems.push_back(std::string(zsmsg::kCannotWrite).append(target));
   }
+  for (const std::string& note : outcome.Notes) {
+    for (TReport* report : reports) report->Note(note);
+  }
   for (const std::string& problem : outcome.Problems) {
     for (TReport* report : reports) report->Problem(problem);
     err << "zsfind: " << problem << "\n";
   }
   bool written = unwritable.empty();
-  for (TReport* report : reports) written = report->End(outcome.Count) && written;
+  for (TReport* report : reports) written = report->End(outcome.Summary) && written;
   if (!written) {
     err << "zsfind: cannot write " << text.Target() << " / " << html.Target() << "\n";
     return kExitCannotWrite;

@@ -1,17 +1,18 @@
 // The Shift-JIS rule and the folded form of every character of code page 932
 // against the system's own decoder: the rule's lead and trail bytes are the
-// decoder's, characters held twice fold together, different characters stay
-// apart except for case and width, which the comparison ignores on purpose.
+// decoder's, and each character reads as the fold of the character the decoder
+// gives. The encodings of every code, in Shift-JIS and UTF-8, read back as it.
 
 #include "zsfind/char_fold.h"
 #include "encoding/shift_jis.h"
+#include "encoding/utf8.h"
 #include "zsfind/byte_scanner.h"
 
 #include <gtest/gtest.h>
 
 #include <bitset>
-#include <map>
 #include <set>
+#include <string>
 
 #if !defined(_WIN32)
 #include <iconv.h>
@@ -47,8 +48,6 @@ bool StartsLongerCharacter(iconv_t cd, unsigned char byte) {
          errno == EINVAL;
 }
 
-bool IsHalfWidthKana(char32_t c) { return c >= 0xFF61 && c <= 0xFF9F; }
-
 // What an ASCII-range folded code stands for: the letter in upper case, or
 // the digit, whatever the width.
 char32_t AsciiFold(char32_t c) {
@@ -62,17 +61,21 @@ char32_t AsciiFold(char32_t c) {
 TEST(CharFold, AgreesWithTheSystemDecoder) {
   iconv_t cd = iconv_open("UTF-32LE", "CP932");
   ASSERT_NE(cd, reinterpret_cast<iconv_t>(-1));
-  std::map<char32_t, std::set<std::uint16_t>> foldsOf;
-  std::map<std::uint16_t, std::set<char32_t>> charactersOf;
+  const TCharFold& fold = TCharFold::Of(TCharCoding::ShiftJis, TCompare::Folded);
+  std::size_t characters = 0;
   std::bitset<256> leads, trails;  // as the decoder reads them
   const auto add = [&](const unsigned char* bytes, std::size_t size) {
     const char32_t c = Decode(cd, bytes, size);
     if (c == 0) return;
     if (size == 2) trails[bytes[1]] = true;
-    const TFoldedChar folded = ReadFolded(bytes, bytes + size);
+    const TFoldedChar folded = fold.Read(bytes, bytes + size);
     ASSERT_EQ(folded.Length, size);
-    foldsOf[c].insert(folded.Code);
-    charactersOf[folded.Code].insert(c);
+    const auto code = static_cast<unsigned>(c);
+    ASSERT_EQ(folded.Code, FoldCharacter(c, TCompare::Folded)) << std::hex << code;
+    if (folded.Code < 0x80) {
+      ASSERT_EQ(AsciiFold(c), folded.Code) << std::hex << code;
+    }
+    ++characters;
   };
   for (unsigned b = 1; b < 256; ++b) {
     const unsigned char bytes[2] = {static_cast<unsigned char>(b), 0};
@@ -88,56 +91,58 @@ TEST(CharFold, AgreesWithTheSystemDecoder) {
   for (unsigned t = 0; t < 256; ++t) {
     EXPECT_EQ(trails[t], IsShiftJisTrail(static_cast<unsigned char>(t))) << std::hex << t;
   }
-  ASSERT_GT(foldsOf.size(), 7000u);
-  for (const auto& [c, folds] : foldsOf) {
-    EXPECT_EQ(folds.size(), 1u) << "U+" << std::hex << static_cast<unsigned>(c);
-  }
-  for (const auto& [code, characters] : charactersOf) {
-    if (code < 0x80) {
-      for (const char32_t c : characters) {
-        EXPECT_EQ(AsciiFold(c), code) << "U+" << std::hex << static_cast<unsigned>(c);
-      }
-      continue;
-    }
-    // Otherwise one character, with at most its half-width forms beside it.
-    int others = 0;
-    for (const char32_t c : characters) others += IsHalfWidthKana(c) ? 0 : 1;
-    EXPECT_LE(others, 1) << "code " << std::hex << code;
-  }
+  EXPECT_GT(characters, 9000u);
 }
 
 }  // namespace
 #endif
 
 TEST(CharFold, VoicedHalfWidthKanaAreOneCharacter) {
+  const TCharFold& fold = TCharFold::Of(TCharCoding::ShiftJis, TCompare::Folded);
   const unsigned char ga[] = {0xB6, 0xDE};  // ｶﾞ
-  const TFoldedChar folded = ReadFolded(ga, ga + 2);
+  const TFoldedChar folded = fold.Read(ga, ga + 2);
   EXPECT_EQ(folded.Length, 2);
-  EXPECT_EQ(folded.Code, 0x834B);          // ガ
+  EXPECT_EQ(folded.Code, 0x30ACu);         // ガ
   const unsigned char a[] = {0xB1, 0xDE};  // ｱﾞ has no combined form
-  EXPECT_EQ(ReadFolded(a, a + 2).Length, 1);
+  EXPECT_EQ(fold.Read(a, a + 2).Length, 1);
+}
+
+// Every encoding of the code that the text at `bytes` reads as reads back as
+// that code, and there are few enough for the scanner to look for at once.
+void ExpectEncodingsReadBack(const TCharFold& fold, std::string_view bytes) {
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const std::uint32_t code = fold.Read(p, p + bytes.size()).Code;
+  const std::vector<std::string> encodings = fold.EncodingsOf(code);
+  ASSERT_GE(encodings.size(), 1u) << std::hex << code;
+  ASSERT_LE(PairsOf(encodings).size(), TByteScanner::kMaxPairs) << std::hex << code;
+  for (const std::string& e : encodings) {
+    const auto* q = reinterpret_cast<const unsigned char*>(e.data());
+    const TFoldedChar c = fold.Read(q, q + e.size());
+    ASSERT_EQ(c.Code, code) << std::hex << code;
+    ASSERT_EQ(c.Length, e.size()) << std::hex << code;
+  }
 }
 
 TEST(CharFold, EncodingsCoverEveryForm) {
-  std::set<std::string> forms;
-  for (const TEncoding& e : EncodingsOf(0x834B)) {
-    forms.insert(std::string(reinterpret_cast<const char*>(e.Bytes), e.Length));
-  }
-  EXPECT_EQ(forms, (std::set<std::string>{"ガ", "ｶﾞ"}));
-  EXPECT_EQ(EncodingsOf('A').size(), 4u);  // A a Ａ ａ
-  // Every character, whatever its trail byte: its encodings read back as it,
-  // and there are few enough for the scanner to look for all at once.
-  for (unsigned b = 0; b < 256; ++b) {
-    for (unsigned t = 0; t < (IsShiftJisLead(static_cast<unsigned char>(b)) ? 256u : 1u); ++t) {
-      const unsigned char bytes[2] = {static_cast<unsigned char>(b), static_cast<unsigned char>(t)};
-      const std::uint16_t code =
-          ReadFolded(bytes, bytes + (t || IsShiftJisLead(bytes[0]) ? 2 : 1)).Code;
-      const std::vector<TEncoding> encodings = EncodingsOf(code);
-      ASSERT_GE(encodings.size(), 1u) << b << " " << t;
-      ASSERT_LE(encodings.size(), TByteScanner::kMaxPairs) << b << " " << t;
-      for (const TEncoding& e : encodings) {
-        ASSERT_EQ(ReadFolded(e.Bytes, e.Bytes + e.Length).Code, code) << b << " " << t;
+  const TCharFold& sjis = TCharFold::Of(TCharCoding::ShiftJis, TCompare::Folded);
+  const std::vector<std::string> ga = sjis.EncodingsOf(0x30AC);
+  EXPECT_EQ(std::set<std::string>(ga.begin(), ga.end()), (std::set<std::string>{"ガ", "ｶﾞ"}));
+  EXPECT_EQ(sjis.EncodingsOf('A').size(), 4u);  // A a Ａ ａ
+  for (const TCompare compare : {TCompare::Folded, TCompare::FoldedKana}) {
+    const TCharFold& fold = TCharFold::Of(TCharCoding::ShiftJis, compare);
+    for (unsigned b = 0; b < 256; ++b) {
+      const bool lead = IsShiftJisLead(static_cast<unsigned char>(b));
+      for (unsigned t = 0; t < (lead ? 256u : 1u); ++t) {
+        const char bytes[2] = {static_cast<char>(b), static_cast<char>(t)};
+        ExpectEncodingsReadBack(fold, std::string_view(bytes, lead ? 2 : 1));
       }
+    }
+    const TCharFold& utf8 = TCharFold::Of(TCharCoding::Utf8, compare);
+    for (char32_t c = 0; c < 0x30000; ++c) {
+      if (c >= 0xD800 && c <= 0xDFFF) continue;
+      std::string bytes;
+      AppendUtf8(bytes, c);
+      ExpectEncodingsReadBack(utf8, bytes);
     }
   }
 }

@@ -1,0 +1,16 @@
+#include "zsfind/database_input.h"
+
+TDatabaseInput::TDatabaseInput(TReadFile& file, const TDetectedEncoding& detected,
+                               const TScanLimits& limits) {
+  const bool bigEndian = detected.Encoding == TDatabaseEncoding::Utf16Be;
+  if (!bigEndian && detected.Encoding != TDatabaseEncoding::Utf16Le) {
+    Source = MakeChunkSource(file, limits, detected.MarkLength);
+    return;
+  }
+  Utf16.emplace(
+      [&file](unsigned char* buffer, std::size_t size) { return file.Read(buffer, size); },
+      bigEndian);
+  Source = MakeBlockSource(
+      [this](unsigned char* buffer, std::size_t size) { return Utf16->Read(buffer, size); },
+      limits);
+}

@@ -1,0 +1,59 @@
+#include "zsfind/utf16_reader.h"
+
+#include "encoding/utf8.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+bool IsHighSurrogate(char32_t u) { return u >= 0xD800 && u <= 0xDBFF; }
+bool IsLowSurrogate(char32_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
+
+}  // namespace
+
+char32_t TUtf16Reader::Unit(std::size_t at) const {
+  return BigEndian ? Raw[at] << 8 | Raw[at + 1] : Raw[at + 1] << 8 | Raw[at];
+}
+
+// Reads a block and converts what it completes; false on a read error.
+bool TUtf16Reader::Convert() {
+  const long long n = Source(Raw.data() + Kept, Raw.size() - Kept);
+  if (n < 0) return false;
+  const std::size_t end = Kept + static_cast<std::size_t>(n);
+  const bool last = n == 0;
+  std::size_t at = 0;
+  for (; end - at >= 2; at += 2) {
+    char32_t c = Unit(at);
+    if (IsHighSurrogate(c) && end - at < 4 && !last) break;  // its pair is in the next block
+    if (IsHighSurrogate(c) && end - at >= 4 && IsLowSurrogate(Unit(at + 2))) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (Unit(at + 2) - 0xDC00);
+      at += 2;
+    } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
+      c = 0xFFFD;
+      ++InvalidUnits;
+    }
+    AppendUtf8(Pending, c);
+  }
+  if (last && at < end) {
+    AppendUtf8(Pending, 0xFFFD);  // an odd byte at the end
+    ++InvalidUnits;
+    at = end;
+  }
+  Kept = end - at;
+  std::memmove(Raw.data(), Raw.data() + at, Kept);
+  Ended = last;
+  return true;
+}
+
+long long TUtf16Reader::Read(unsigned char* buffer, std::size_t size) {
+  while (Pending.size() - Taken < size && !Ended) {
+    Pending.erase(0, Taken);
+    Taken = 0;
+    if (!Convert()) return -1;
+  }
+  const std::size_t n = std::min(size, Pending.size() - Taken);
+  std::memcpy(buffer, Pending.data() + Taken, n);
+  Taken += n;
+  return static_cast<long long>(n);
+}
