@@ -108,15 +108,21 @@ def cp932_table(cp932, one_way, jis):
     return '\n'.join(out)
 
 
+def spacing_marks(unicode_data):
+    """The spacing form of each combining sound mark, which a lone one reads as."""
+    marks = []
+    for cp, (_, decomposition) in sorted(unicode_data.items()):
+        m = re.fullmatch(r'<compat> 0020 (309[9A])', decomposition)
+        if m:
+            marks.append((int(m.group(1), 16), cp))
+    return sorted(marks)
+
+
 def width_folds(unicode_data, single_bytes):
     """Full-width letters and digits to ASCII; the half-width katakana that
     code page 932 holds as single bytes (with its punctuation and sound marks)
     to full width, where a lone combining sound mark reads as the spacing mark."""
-    spacing = {}
-    for cp, (_, decomposition) in unicode_data.items():
-        m = re.fullmatch(r'<compat> 0020 (309[9A])', decomposition)
-        if m:
-            spacing[int(m.group(1), 16)] = cp
+    spacing = dict(spacing_marks(unicode_data))
     folds = []
     for cp, (name, decomposition) in sorted(unicode_data.items()):
         m = re.fullmatch(r'<(wide|narrow)> ([0-9A-F]{4})', decomposition)
@@ -247,6 +253,9 @@ def fold_tables(unicode_data, cp932, report):
            '// Width forms: {form, the character it reads as}.',
            'inline constexpr std::uint32_t kWidthFolds[][2] = {',
            '\n'.join('    {0x%04X, 0x%04X},' % f for f in width_folds(unicode_data, single_bytes)), '};', '',
+           '// Combining sound marks: {mark, the spacing mark a lone one reads as}.',
+           'inline constexpr std::uint32_t kSpacingMarks[][2] = {',
+           '\n'.join('    {0x%04X, 0x%04X},' % m for m in spacing_marks(unicode_data)), '};', '',
            '// Voiced and semi-voiced kana of code page 932: {kana, mark, the two as one}.',
            'inline constexpr std::uint32_t kComposedKana[][3] = {',
            '\n'.join('    {0x%04X, 0x%04X, 0x%04X},' % k

@@ -55,8 +55,9 @@ void AppendEncoding(std::vector<std::string>& encodings, std::initializer_list<c
 
 std::uint32_t FoldCharacter(char32_t c, TCompare compare) {
   static const std::unordered_map<char32_t, char32_t> widths = MapOf(kWidthFolds);
+  static const std::unordered_map<char32_t, char32_t> marks = MapOf(kSpacingMarks);
   static const std::unordered_map<char32_t, char32_t> variants = MapOf(kKanjiVariants);
-  c = Mapped(widths, c);
+  c = Mapped(marks, Mapped(widths, c));
   if (c >= 'a' && c <= 'z') c -= 'a' - 'A';
   c = Mapped(variants, CodePageForm(c));
   if (compare == TCompare::FoldedKana &&
@@ -186,6 +187,7 @@ std::vector<char32_t> CharactersThatFold() {
   for (char32_t c = 'a'; c <= 'z'; ++c) characters.push_back(c);
   for (char32_t c = 0x3041; c <= 0x30FF; ++c) characters.push_back(c);
   for (const auto& [from, to] : kWidthFolds) characters.push_back(from);
+  for (const auto& [from, to] : kSpacingMarks) characters.push_back(from);
   for (const auto& [from, to] : kKanjiVariants) characters.push_back(from);
   // What a JIS mapping gives where the code page has another character.
   for (char32_t c = 0xA0; c < 0x10000; ++c) {
@@ -302,6 +304,11 @@ std::vector<std::string> TCharFold::EncodingsOf(std::uint32_t code) const {
   const auto [from, to] = Tables->Encodings.equal_range(code);
   for (auto it = from; it != to; ++it) found.push_back(it->second);
   return found;
+}
+
+bool TCharFold::IsLiteral(std::uint32_t code) const {
+  return EncodingsOf(code).size() == 1 && Tables->ComposedWith(code, 0) == 0 &&
+         Tables->ComposedWith(code, 1) == 0;
 }
 
 std::vector<std::vector<char32_t>> KanjiVariantGroups() {

@@ -81,6 +81,11 @@ class TCharFold {
   // that are no character).
   std::vector<std::string> EncodingsOf(std::uint32_t code) const;
 
+  // True when the code has one encoding and no mark after it changes what
+  // it reads as (in UTF-8 a combining mark may follow any kana): such a
+  // character can be searched for byte for byte.
+  bool IsLiteral(std::uint32_t code) const;
+
   // The lookup tables, built on first use.
   struct TTables;
 

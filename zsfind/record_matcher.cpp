@@ -86,11 +86,13 @@ void TRecordMatcher::Tune(std::string_view sample) {
     std::sort(codes.begin(), codes.end());
     codes.erase(std::unique(codes.begin(), codes.end()), codes.end());
     for (const std::uint32_t code : codes) {
-      const std::vector<std::string> encodings = word.Fold().EncodingsOf(code);
-      if (encodings.size() > 1) AddCharAnchor(encodings, counts, candidates);
+      if (!word.Fold().IsLiteral(code)) {
+        AddCharAnchor(word.Fold().EncodingsOf(code), counts, candidates);
+      }
     }
   }
-  // Every character has an encoding, so there is always a candidate. Only the
+  // Every character is in a literal run or a character anchor, so there is
+  // always a candidate. Only the
   // few that the byte counts favour are tried on the sample, so choosing
   // costs the same however long the words are.
   std::stable_sort(candidates.begin(), candidates.end(),

@@ -41,7 +41,7 @@ TWordPattern::TWordPattern(std::string_view word, TCompare compare, TCharCoding 
     Folded.push_back(c.Code);
     const auto at = static_cast<std::size_t>(p - begin);
     p += c.Length;
-    if (compare != TCompare::Exact && Reading->EncodingsOf(c.Code).size() > 1) {
+    if (compare != TCompare::Exact && !Reading->IsLiteral(c.Code)) {
       Literal = false;
     } else if (!Runs.empty() && Runs.back().End == at) {
       Runs.back().End += c.Length;

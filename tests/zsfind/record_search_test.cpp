@@ -5,6 +5,7 @@
 // nothing the two comparisons must agree; long records take linear time.
 
 #include "encoding/shift_jis.h"
+#include "encoding/utf8.h"
 #include "tests/support/reference_match.h"
 #include "tests/zsfind/result_files.h"
 #include "zsfind/database_scan.h"
@@ -34,9 +35,10 @@ struct TFound {
   TScanOutcome Outcome;
 };
 
-TFound Scan(const std::vector<std::string>& words, TCompare compare, TScanLimits limits = {}) {
+TFound Scan(const std::vector<std::string>& words, TCompare compare, TScanLimits limits = {},
+            TCharCoding coding = TCharCoding::ShiftJis) {
   std::vector<TWordPattern> patterns;
-  for (const std::string& w : words) patterns.emplace_back(w, compare);
+  for (const std::string& w : words) patterns.emplace_back(w, compare, coding);
   TRecordMatcher matcher(std::move(patterns));
   TReadFile file;
   EXPECT_TRUE(file.Open(kDatabase));
@@ -46,9 +48,14 @@ TFound Scan(const std::vector<std::string>& words, TCompare compare, TScanLimits
   return found;
 }
 
-bool ReferenceContains(const std::string& record, const std::string& word, TCompare compare) {
-  return !reference::Occurrences(record, word, compare).empty();
+bool ReferenceContains(const std::string& record, const std::string& word, TCompare compare,
+                       TCharCoding coding) {
+  return !reference::Occurrences(record, word, compare, coding).empty();
 }
+
+std::string U(std::u8string_view text) { return {text.begin(), text.end()}; }
+
+constexpr TCompare kCompares[] = {TCompare::Exact, TCompare::Folded, TCompare::FoldedKana};
 
 class RecordSearch : public ::testing::Test {
  protected:
@@ -86,18 +93,42 @@ TEST_F(RecordSearch, FolderIsNotADatabase) {
   EXPECT_FALSE(file.Open("no such database.txt"));
 }
 
+// Pieces of text that make the traps likely, in each coding: byte strings
+// that are no character, trail bytes that look like ASCII, kana with marks,
+// old and variant kanji.
+struct TPieces {
+  TCharCoding Coding;
+  std::vector<std::string> Pieces;
+  bool (*Usable)(std::string_view word);
+};
+
+bool IsWholeUtf8(std::string_view word) {
+  const auto* p = reinterpret_cast<const unsigned char*>(word.data());
+  return !word.empty() && CountInvalidUtf8(p, p + word.size(), false) == 0;
+}
+
 TEST_F(RecordSearch, RandomDatabasesAgreeWithReference) {
-  const std::vector<std::string> pieces = {
-      "a",  "A", "ａ", "Ａ", "ア", "ｱ",  "ヂ", "ﾁﾞ",   "表", "\\", "ソ", "＝",       "\x81", "ガ",
-      "ｶﾞ", "ｶ", "ﾞ",  "か", "1",  "１", " ",  "\x8E", "R",  "山", "纊", "\xED\x40", "ー",   "ｰ"};
-  std::mt19937 rng(20240607);
-  const auto pick = [&](std::size_t n) {
-    std::string s;
-    for (std::size_t i = 0; i < n; ++i) s += pieces[rng() % pieces.size()];
-    return s;
+  const TPieces codings[] = {
+      {TCharCoding::ShiftJis,
+       {"a",    "A",    "ａ", "Ａ", "ア",       "ｱ",  "ヂ", "ﾁﾞ", "表", "\\", "ソ",
+        "＝",   "\x81", "ガ", "ｶﾞ", "ｶ",        "ﾞ",  "か", "が", "1",  "１", " ",
+        "\x8E", "R",    "山", "纊", "\xED\x40", "ー", "ｰ",  "国", "國", "ぁ", "ァ"},
+       IsUsableWord},
+      {TCharCoding::Utf8,
+       {U(u8"a"), U(u8"Ａ"), U(u8"ア"), U(u8"ｱ"), U(u8"ｶ"), U(u8"ﾞ"), U(u8"か"), U(u8"\u3099"),
+        U(u8"が"), U(u8"鴎"), U(u8"鷗"), U(u8"〜"), U(u8"～"), U(u8"国"), U(u8"國"), "\xE3\x81",
+        "\x80", U(u8"ー"), " "},
+       IsWholeUtf8},
   };
+  std::mt19937 rng(20240607);
   int checkedMatches = 0;
   for (int round = 0; round < 300; ++round) {
+    const TPieces& coding = codings[round % 2];
+    const auto pick = [&](std::size_t n) {
+      std::string s;
+      for (std::size_t i = 0; i < n; ++i) s += coding.Pieces[rng() % coding.Pieces.size()];
+      return s;
+    };
     std::vector<std::string> records;
     std::string database;
     for (int i = 0; i < 40; ++i) {
@@ -106,21 +137,22 @@ TEST_F(RecordSearch, RandomDatabasesAgreeWithReference) {
     }
     WriteDatabase(database);
     std::vector<std::string> words = {pick(1 + rng() % 2), pick(1 + rng() % 2)};
-    if (!IsUsableWord(words[0]) || !IsUsableWord(words[1])) continue;
-    for (const TCompare compare : {TCompare::Exact, TCompare::Folded}) {
+    if (!coding.Usable(words[0]) || !coding.Usable(words[1])) continue;
+    for (const TCompare compare : kCompares) {
       std::vector<std::string> expected;
       for (const std::string& r : records) {
-        if (ReferenceContains(r, words[0], compare) && ReferenceContains(r, words[1], compare)) {
+        if (ReferenceContains(r, words[0], compare, coding.Coding) &&
+            ReferenceContains(r, words[1], compare, coding.Coding)) {
           expected.push_back(r);
         }
       }
       checkedMatches += static_cast<int>(expected.size());
-      const TScanLimits way = {5, 1 << 10, round % 2 == 0};
-      EXPECT_EQ(Scan(words, compare, way).Records, expected)
+      const TScanLimits way = {5, 1 << 10, round % 4 < 2};
+      EXPECT_EQ(Scan(words, compare, way, coding.Coding).Records, expected)
           << "words " << words[0] << " / " << words[1] << " round " << round;
     }
   }
-  EXPECT_GT(checkedMatches, 100);
+  EXPECT_GT(checkedMatches, 300);
 }
 
 TEST_F(RecordSearch, MappedWindowsAgreeWithReading) {
@@ -200,6 +232,7 @@ struct TLongCase {
   std::string Word;  // about 1 KiB
   TCompare Compare;
   bool Matches;
+  TCharCoding Coding = TCharCoding::ShiftJis;
 };
 
 std::string Repeated(const std::string& unit, std::size_t bytes) {
@@ -222,13 +255,16 @@ TEST_F(RecordSearch, LongRecordsTakeLinearTime) {
       {"periodic word found", "ab", Repeated("ab", 512), TCompare::Exact, true},
       {"periodic folded found", "ｱｲ", Repeated("アイ", 256), TCompare::Folded, true},
       {"trail bytes everywhere", "表", "\\", TCompare::Folded, false},
+      {"variant kanji, folded", "國", Repeated("国", 1022) + "x", TCompare::Folded, false},
+      {"combining marks, UTF-8", U(u8"か\u3099"), Repeated(U(u8"ガ"), 1020) + "x",
+       TCompare::FoldedKana, false, TCharCoding::Utf8},
   };
   for (const TLongCase& c : cases) {
     const std::string record = Repeated(c.Unit, 2 << 20);
     WriteDatabase("first\r\n" + record + "\r\nlast");
     const std::clock_t start = std::clock();
-    const TFound found = Scan({c.Word}, c.Compare);
-    std::vector<TWordPattern> words{TWordPattern(c.Word, c.Compare)};
+    const TFound found = Scan({c.Word}, c.Compare, {}, c.Coding);
+    std::vector<TWordPattern> words{TWordPattern(c.Word, c.Compare, c.Coding)};
     THitMask mask;
     TRecordMatcher(std::move(words)).MarkHits(record, mask);
     const double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;

@@ -1,6 +1,8 @@
-// Occurrences of one word in one record, for both comparisons: the Shift-JIS
+// Occurrences of one word in one record, for every comparison: the Shift-JIS
 // traps (0x5C trail bytes, trail bytes that look like ASCII letters, runs of
-// lead-range bytes) and the folding rules. Literals are compiled to Shift-JIS.
+// lead-range bytes), the folding rules (old and variant kanji and the pairs
+// kept apart, hiragana and katakana on request) and UTF-8 text. Literals are
+// compiled to Shift-JIS; UTF-8 ones are written as u8"".
 
 #include "zsfind/word_pattern.h"
 
@@ -17,11 +19,14 @@ struct TCase {
   std::string Word;
   TCompare Compare;
   std::vector<std::size_t> Begins;  // where the occurrences start
+  TCharCoding Coding = TCharCoding::ShiftJis;
 };
+
+std::string U(std::u8string_view text) { return {text.begin(), text.end()}; }
 
 std::vector<std::size_t> Begins(const TCase& c) {
   std::vector<THit> hits;
-  TWordPattern(c.Word, c.Compare).CollectHits(c.Record, hits);
+  TWordPattern(c.Word, c.Compare, c.Coding).CollectHits(c.Record, hits);
   std::vector<std::size_t> begins;
   for (const THit& h : hits) begins.push_back(h.Begin);
   return begins;
@@ -41,6 +46,8 @@ std::vector<std::size_t> Every(std::size_t first, std::size_t step, std::size_t 
 
 constexpr TCompare E = TCompare::Exact;
 constexpr TCompare F = TCompare::Folded;
+constexpr TCompare K = TCompare::FoldedKana;
+constexpr TCharCoding U8 = TCharCoding::Utf8;
 
 const std::vector<TCase>& Cases() {
   static const std::vector<TCase> cases = {
@@ -106,6 +113,35 @@ const std::vector<TCase>& Cases() {
       {"because: three codes", "\x81\xE6\x87\x9A\xFA\x5B", "∵", F, {0, 2, 4}},
       {"exact keeps the code", "\xED\x40", "\xFA\x5C", E, {}},
       {"overlapping hits", "aaaa", "aa", E, {0, 1, 2}},
+      // Old and variant kanji, whichever form is typed and whichever is held.
+      {"國語 is 国語", "國語と国語", "国語", F, {0, 6}},
+      {"学会 finds 學會", "學會", "学会", F, {0}},
+      {"圖書館 finds 図書館", "図書館", "圖書館", F, {0}},
+      {"體 澤 廣 龍 齋 齊 櫻 濱 邊", "体沢広竜斎斉桜浜辺", "體澤廣龍齋齊櫻濱邊", F, {0}},
+      {"IBM 髙 is 高", "髙橋", "高橋", F, {0}},
+      {"exact keeps old forms", "國語", "国語", E, {}},
+      {"斉藤 is not 斎藤", "斎藤と齋藤", "斉藤", F, {}},
+      {"坂 is not 阪", "大阪", "大坂", F, {}},
+      {"崎 is not 埼", "長崎", "長埼", F, {}},
+      {"瀕 is not 浜", "瀕死", "浜", F, {}},
+      // Hiragana and katakana, on request.
+      {"kana folded", "がすとガスとｶﾞｽ", "ガス", K, {0, 6, 12}},
+      {"kana and variants", "かな國", "カナ国", K, {0}},
+      {"small kana, iteration marks", "ぁゝゞ", "ァヽヾ", K, {0}},
+      {"small is not large", "あ", "ァ", K, {}},
+      {"long mark stays", "あー", "アー", K, {0}},
+      {"long mark is no kana", "あ", "ー", K, {}},
+      // UTF-8 text, compared as Shift-JIS text is.
+      {"UTF-8 kanji cp932 lacks", U(u8"森鷗外"), U(u8"鴎外"), F, {3}, U8},
+      {"UTF-8 width and case", U(u8"xＡｂc"), U(u8"abc"), F, {1}, U8},
+      {"UTF-8 half-width voiced", U(u8"ｶﾞｽとガス"), U(u8"ガス"), F, {0, 12}, U8},
+      {"UTF-8 ｶ is not ｶﾞ", U(u8"ｶﾞ"), U(u8"カ"), F, {}, U8},
+      {"combining mark", U(u8"がす"), U(u8"ガス"), K, {0}, U8},
+      {"combining mark alone", U(u8"ガ"), U(u8"゛"), F, {}, U8},
+      {"hiragana vu", U(u8"ゔ"), U(u8"ヴ"), K, {0}, U8},
+      {"JIS wave dash", U(u8"1〜2"), U(u8"1～2"), F, {0}, U8},
+      {"exact UTF-8 keeps width", U(u8"ＡＢＣ"), U(u8"ABC"), E, {}, U8},
+      {"bytes that are no UTF-8", std::string("\x82\xE3\x81") + U(u8"あ"), U(u8"あ"), F, {3}, U8},
   };
   return cases;
 }
@@ -113,7 +149,8 @@ const std::vector<TCase>& Cases() {
 TEST(WordPattern, OccurrencesStartOnCharacters) {
   for (const TCase& c : Cases()) {
     EXPECT_EQ(Begins(c), c.Begins) << c.Name;
-    EXPECT_EQ(TWordPattern(c.Word, c.Compare).OccursIn(c.Record), !c.Begins.empty()) << c.Name;
+    EXPECT_EQ(TWordPattern(c.Word, c.Compare, c.Coding).OccursIn(c.Record), !c.Begins.empty())
+        << c.Name;
   }
 }
 
