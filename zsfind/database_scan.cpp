@@ -18,6 +18,21 @@ namespace {
 // of its matching records; the rest of it is searched in its turn.
 constexpr std::size_t kHeldRecords = 4096;
 
+std::uint64_t SampledInvalidUtf8(const unsigned char* begin, const unsigned char* end) {
+  std::uint64_t invalid = 0;
+  for (const unsigned char* at = begin; at < end;) {
+    const unsigned char* stop =
+        end - at > static_cast<std::ptrdiff_t>(kSampleSpan) ? at + kSampleSpan : end;
+    // A sample starts where a character does.
+    for (int i = 0; i < 3 && at < stop && IsUtf8Continuation(*at); ++i) ++at;
+    invalid += CountInvalidUtf8(at, stop, stop < end);
+    at = end - stop > static_cast<std::ptrdiff_t>(kSampleStep - kSampleSpan)
+             ? stop + (kSampleStep - kSampleSpan)
+             : end;
+  }
+  return invalid;
+}
+
 // The chunks are numbered as they are made; a chunk's records reach the sink
 // in its turn, after those of every chunk before it.
 class TDatabaseScan {
@@ -124,11 +139,7 @@ bool TDatabaseScan::AwaitTuned() {
 bool TDatabaseScan::Search(const TChunk& chunk, std::uint64_t number,
                            std::vector<std::string_view>& held) {
   const unsigned char* from = chunk.Begin;
-  if (Matcher.Coding() == TCharCoding::Utf8) {
-    const auto size = static_cast<std::size_t>(chunk.End - from);
-    const std::size_t checked = std::min(size, kCheckedBytes);
-    Invalid += CountInvalidUtf8(from, from + checked, checked < size);
-  }
+  if (Matcher.Coding() == TCharCoding::Utf8) Invalid += SampledInvalidUtf8(from, chunk.End);
   if (!IsTurn(number)) {
     held.clear();
     from = Matcher.ForEachMatch(from, chunk.End, [&](std::string_view record) {

@@ -3,6 +3,7 @@
 // a result stating the problem (never an old one) and a non-zero exit code.
 
 #include "zsfind/zsfind_app.h"
+#include "encoding/utf8.h"
 #include "tests/zsfind/result_files.h"
 #include "zsfind/find_request.h"
 #include "zsfind/messages.h"
@@ -120,6 +121,86 @@ TEST_F(ZsfindApp, BytesThatAreNoCharactersKeepTheHtmlValid) {
 #if !defined(_WIN32)
   EXPECT_EQ(std::system(("tidy -q -e --input-encoding shiftjis " + kHtml).c_str()), 0);
 #endif
+}
+
+std::string U(std::u8string_view text) { return {text.begin(), text.end()}; }
+
+// UTF-8 text as UTF-16 with its byte-order mark.
+std::string Utf16(const std::string& utf8, bool bigEndian) {
+  std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+  const auto put = [&](unsigned unit) {
+    const char bytes[2] = {static_cast<char>(unit >> 8), static_cast<char>(unit & 0xFF)};
+    out += bigEndian ? std::string{bytes[0], bytes[1]} : std::string{bytes[1], bytes[0]};
+  };
+  const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
+  for (const auto* end = p + utf8.size(); p < end;) {
+    const TUtf8Char c = DecodeUtf8(p, end);
+    p += c.Length;
+    if (c.Code < 0x10000) {
+      put(c.Code);
+    } else {
+      put(0xD800 + ((c.Code - 0x10000) >> 10));
+      put(0xDC00 + ((c.Code - 0x10000) & 0x3FF));
+    }
+  }
+  return out;
+}
+
+// The same records in every encoding a database comes in, searched one after
+// another into the same results: each is read in its own encoding, the
+// header says which, what code page 932 lacks is 〓 in the text and itself
+// in the HTML, and the appended results stay one document.
+TEST_F(ZsfindApp, EveryEncodingAppendsToTheSameResults) {
+  const std::string records = U(u8"1\t森鷗外\t1909\t舞姫の研究\r\n2\t國語學會\t1950\tかな〜カナ\n");
+  struct TForm {
+    std::string Bytes;
+    std::string_view Encoding;
+  };
+  const TForm forms[] = {
+      {"1\t森鴎外\t1909\t舞姫の研究\r\n2\t國語學會\t1950\tかな～カナ\n", "Shift-JIS"},
+      {"\xEF\xBB\xBF" + records, "UTF-8（BOM付き）"},
+      {records, "UTF-8"},
+      {Utf16(records, false), "UTF-16LE"},
+      {Utf16(records, true), "UTF-16BE"},
+  };
+  for (const TForm& form : forms) {
+    Write(kDb, form.Bytes);
+    ASSERT_EQ(Run({"--append", "鴎外", "", kDb}), kExitFound) << form.Encoding;
+    ASSERT_EQ(Run({"--append", "--mode", "fold-kana", "国語", "カナ～", kDb}), kExitFound);
+    const std::string text = Read(kText);
+    EXPECT_NE(text.find(std::string("該当：1 件　文字コード：").append(form.Encoding)),
+              std::string::npos)
+        << form.Encoding;
+  }
+  const std::string text = Read(kText);
+  EXPECT_EQ(Count(text, "該当：1 件　文字コード："), 10);
+  EXPECT_EQ(Count(text, "\r\n1\t森〓外\t1909\t舞姫の研究\r\n"), 4);
+  EXPECT_EQ(Count(text, "Shift-JIS にない文字：1 字（〓で表示）"), 4);
+  EXPECT_EQ(Count(text, "\r\n2\t國語學會\t1950\tかな～カナ\r\n"), 5);
+  const std::string html = Read(kHtml);
+  EXPECT_EQ(Count(html, "<section>"), 10);
+  EXPECT_EQ(Count(html, "<td>森<mark>&#x9DD7;外</mark></td>"), 4);
+  EXPECT_EQ(Count(html, "<td><mark>國語</mark>學會</td>"), 5);
+  EXPECT_EQ(Count(html, "<td><mark>かな&#x301C;</mark>カナ</td>"), 4);
+#if !defined(_WIN32)
+  EXPECT_EQ(std::system(("tidy -q -e --input-encoding shiftjis " + kHtml).c_str()), 0);
+#endif
+}
+
+// A file read as UTF-8 that turns out to hold another encoding further on:
+// the search goes on, and the results say that it may have missed records.
+TEST_F(ZsfindApp, TextThatIsNotTheDetectedEncodingIsNoted) {
+  std::string utf8, shiftJis;
+  while (utf8.size() < 200000) utf8 += U(u8"研究\r\n");
+  while (shiftJis.size() < 200000) shiftJis += "研究\r\n";
+  for (const std::string& database : {utf8 + shiftJis, utf8 + U(u8"研究\xFF\r\n")}) {
+    Write(kDb, database);
+    EXPECT_EQ(Run({"研究", "", kDb}), kExitFound);
+    for (const std::string& result : {Read(kText), Read(kHtml)}) {
+      EXPECT_NE(result.find(std::string(zsmsg::kNote).append(zsmsg::kMalformed)),
+                std::string::npos);
+    }
+  }
 }
 
 TEST_F(ZsfindApp, ForeignHtmlIsReplacedNotSpliced) {
