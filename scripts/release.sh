@@ -32,8 +32,8 @@ cp dist/*.txt "$folder/"
 cp "$build"/sample-db/*.txt "$folder/"
 
 # Licence texts, in CR LF: ours, the photograph's with its source (the
-# bitmap the program is built with), and the tool chain's from the packages
-# that hold the libraries linked into the programs.
+# bitmap the program is built with), the tool chain's from the packages
+# that hold the libraries linked into the programs, and the data's.
 cp dist/licenses/* "$folder/licenses/"
 crlf() { sed 's/\r$//; s/$/\r/' "$1" >"$2"; }
 crlf LICENSE "$folder/licenses/zunoseek-license.txt"
@@ -42,6 +42,10 @@ cp about/dune.bmp "$folder/licenses/"
 crlf /usr/share/doc/gcc-mingw-w64-base/copyright "$folder/licenses/gcc-runtime-copyright.txt"
 crlf /usr/share/doc/mingw-w64-i686-dev/copyright "$folder/licenses/mingw-w64-copyright.txt"
 crlf /usr/share/common-licenses/GPL-3 "$folder/licenses/GPL-3.txt"
+# The data zsfind's character tables are generated from.
+crlf /usr/share/doc/kanjidic-xml/copyright "$folder/licenses/kanjidic2-license.txt"
+crlf /usr/share/doc/unicode-data/copyright "$folder/licenses/unicode-license.txt"
+crlf /usr/share/doc/locales/copyright "$folder/licenses/glibc-locales-copyright.txt"
 
 (cd "$out" && cmake -E tar cf zunoseek.zip --format=zip zunoseek)
 

@@ -9,6 +9,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine locales
   tidy hyperfine ripgrep python3 time nsis chromium
   cups cups-client printer-driver-cups-pdf libcups2:i386 poppler-utils
+  kanjidic-xml unicode-data
 )
 
 missing=()

@@ -7,11 +7,12 @@
                             (UnicodeData.txt and Unihan_Variants.txt, package
                             unicode-data; kanjidic2.xml.gz, package kanjidic-xml)
 
-  make_char_tables.py OUT_DIR [--report]
+  make_char_tables.py OUT_DIR [--report] [--check]
       writes OUT_DIR/encoding/cp932_table.inc and OUT_DIR/zsfind/fold_tables.inc;
-      --report prints what the variant rule dropped and why
+      --report prints what the variant rule dropped and why; --check only
+      tells whether the files in OUT_DIR are what it would write
 
-The outputs are committed; a test runs this again and compares.
+The outputs are committed; a test runs this with --check.
 
 Old and variant kanji: two kanji fold together when a variant reference links
 them: KANJIDIC2's <variant> references by JIS X 0208, JIS X 0212, JIS X 0213 or
@@ -270,6 +271,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split('\n\n')[0])
     parser.add_argument('out_dir')
     parser.add_argument('--report', action='store_true')
+    parser.add_argument('--check', action='store_true')
     args = parser.parse_args()
     cp932, one_way = read_charmap('WINDOWS-31J')
     jis, _ = read_charmap('SHIFT_JIS')
@@ -279,13 +281,22 @@ def main():
         'encoding/cp932_table.inc': cp932_table(cp932, one_way, jis),
         'zsfind/fold_tables.inc': fold_tables(unicode_data, cp932, report),
     }
+    stale = []
     for path, text in outputs.items():
         full = os.path.join(args.out_dir, path)
+        if args.check:
+            with open(full, encoding='utf-8') as f:
+                if f.read() != text:
+                    stale.append(path)
+            continue
         os.makedirs(os.path.dirname(full), exist_ok=True)
         with open(full, 'w', encoding='utf-8', newline='\n') as f:
             f.write(text)
     if args.report:
         sys.stdout.write('\n'.join(report) + '\n')
+    for path in stale:
+        sys.stderr.write('%s is not what tools/make_char_tables.py makes\n' % path)
+    sys.exit(1 if stale else 0)
 
 
 if __name__ == '__main__':
