@@ -69,3 +69,16 @@ TCp932Code Cp932CodeOf(char32_t character) {
   if (code < 0x100) return {{static_cast<unsigned char>(code), 0}, 1};
   return {{static_cast<unsigned char>(code >> 8), static_cast<unsigned char>(code)}, 2};
 }
+
+char32_t Cp932Form(char32_t character) {
+  const TCp932Code code = Cp932CodeOf(character);
+  if (code.Length == 0) return character;
+  return code.Length == 1 ? Cp932Character(code.Bytes[0])
+                          : Cp932Character(code.Bytes[0], code.Bytes[1]);
+}
+
+std::vector<char32_t> Cp932AlternateForms() {
+  std::vector<char32_t> forms;
+  for (const auto& [character, code] : kCp932Alternates) forms.push_back(character);
+  return forms;
+}

@@ -6,6 +6,7 @@
 // the code page's (〜 for ～, − for －, ¢ £ ¬ ‖) convert to that code too.
 
 #include <cstdint>
+#include <vector>
 
 // What a byte or a pair that is no character of the code page maps to.
 inline constexpr char32_t kNoCharacter = 0xFFFFFFFF;
@@ -22,3 +23,10 @@ struct TCp932Code {
 };
 
 TCp932Code Cp932CodeOf(char32_t character);
+
+// The character the code of `character` stands for: itself, or for one of the
+// JIS mapping's forms the code page's character (〜 gives ～).
+char32_t Cp932Form(char32_t character);
+
+// The JIS mapping's forms that the code page reads as other characters.
+std::vector<char32_t> Cp932AlternateForms();

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Times zsfind against ripgrep and grep on a large Shift-JIS bibliography,
-# counts the records each returns (byte searches find false matches that
-# straddle characters; ripgrep's transcoding search does not fold widths), and
-# measures zsfind's peak memory and its time on the longest records.
+# Times zsfind against ripgrep and grep on a large Shift-JIS bibliography and
+# on the same records in UTF-8, beside a scan that finds nothing (the floor of
+# reading the file once), counts the records each returns (byte searches find
+# false matches that straddle characters; ripgrep's transcoding search does not
+# fold widths), and measures zsfind's peak memory in every comparison and
+# encoding and its time on the longest records.
 #
 # Usage: scripts/bench-zsfind.sh [MEGABYTES] [WIN32_BUILD_DIR]
 #   MEGABYTES        size of the generated database (default 200)
@@ -88,21 +90,60 @@ run_pair() {
   COMMANDS=$(
     printf 'zsfind --exact\t%s --exact "$W1" "$W2" "$BIG"\n' "$zs"
     printf 'zsfind (default)\t%s "$W1" "$W2" "$BIG"\n' "$zs"
+    printf 'zsfind --mode fold-kana\t%s --mode fold-kana "$W1" "$W2" "$BIG"\n' "$zs"
     if [[ -n $before ]]; then
       printf 'before: zsfind --exact\t%s --exact "$W1" "$W2" "$BIG"\n' "$zs_before"
       printf 'before: zsfind (default)\t%s "$W1" "$W2" "$BIG"\n' "$zs_before"
     fi
     printf 'rg | rg (bytes)\trg -a "$R1" "$BIG" | rg -a "$R2"\n'
     printf 'grep -F | grep -F (C locale)\tLC_ALL=C grep -a -F "$W1" "$BIG" | LC_ALL=C grep -a -F "$W2"\n'
+    printf 'rg -c -F, a word not in the file\trg -c -a -F zqxjkvwz "$BIG"\n'
   ) BASE='rg | rg (bytes)' rounds
-  echo "peak memory (KiB): --exact $(peak_kib "$zsfind" --exact --text-out "$out/p.txt" \
-    --html-out "$out/p.htm" "$W1" "$W2" "$big"), default $(peak_kib "$zsfind" --text-out \
-    "$out/p.txt" --html-out "$out/p.htm" "$W1" "$W2" "$big")"
+  echo "peak memory (KiB): $(peaks "$big")"
+}
+
+# Peak memory in every comparison, on one database.
+peaks() {
+  local mode
+  for mode in exact fold fold-kana; do
+    printf '%s %s  ' "$mode" "$(peak_kib "$zsfind" --mode "$mode" --text-out "$out/p.txt" \
+      --html-out "$out/p.htm" "$W1" "$W2" "$1")"
+  done
+}
+
+# The same database in UTF-8 (searched in its own bytes) beside ripgrep
+# given the words in UTF-8, its own ground; and peak memory in UTF-16.
+run_unicode() {
+  local u1=$1 u2=$2
+  export W1 W2 U1=$u1 U2=$u2 BIG8=$big8
+  W1=$(sjis "$u1") W2=$(sjis "$u2")
+  echo
+  echo "== words: $u1 / $u2 on the UTF-8 copy, $(du -m "$big8" | cut -f1) MB"
+  cat "$big8" >/dev/null
+  "$zsfind" --exact --text-out "$out/x.txt" --html-out "$out/x.htm" "$W1" "$W2" "$big8" || true
+  "$zsfind" --text-out "$out/f.txt" --html-out "$out/f.htm" "$W1" "$W2" "$big8" || true
+  echo "records: zsfind --exact $(count "$out/x.txt"), zsfind (default) $(count "$out/f.txt")," \
+    "rg -F | rg -F $(rg -F "$u1" "$big8" | rg -F "$u2" | wc -l)"
+  COMMANDS=$(
+    printf 'zsfind --exact (UTF-8)\t%s --exact "$W1" "$W2" "$BIG8"\n' "$zs"
+    printf 'zsfind (default, UTF-8)\t%s "$W1" "$W2" "$BIG8"\n' "$zs"
+    printf 'rg -F | rg -F (UTF-8)\trg -F "$U1" "$BIG8" | rg -F "$U2"\n'
+    printf 'rg -c -F, a word not in the file\trg -c -F zqxjkvwz "$BIG8"\n'
+  ) BASE='rg -F | rg -F (UTF-8)' rounds
+  echo "peak memory (KiB), UTF-8: $(peaks "$big8")"
+  echo "peak memory (KiB), UTF-16: $(peaks "$big16")"
 }
 
 run_pair 能登 表面
 run_pair ガス 超伝導
 run_pair 研究 塔
+
+big8=$data/bibliography-${megabytes}mb-utf8.txt
+big16=$data/bibliography-${megabytes}mb-utf16.txt
+[[ -f $big8 ]] || iconv -f CP932 -t UTF-8 "$big" >"$big8"
+[[ -f $big16 ]] || { printf '\xFF\xFE'; iconv -f CP932 -t UTF-16LE "$big"; } >"$big16"
+run_unicode 能登 表面
+run_unicode 研究 塔
 
 # The longest records searched (16 MiB): peak memory and time. Each database
 # has a short record before and after the long one.
@@ -127,6 +168,16 @@ if [[ -n $before ]]; then
 fi
 echo "peak memory (KiB), '<a<TAB>' record searched for '<' and 'a': $(peak_kib "$zsfind" \
   --text-out "$out/l.txt" --html-out "$out/l.htm" '<' a "$out/cells.txt")"
+# A hit at every character in each comparison and encoding: あ (E3 81 82 in
+# UTF-8, 42 30 in UTF-16) found as ア with kana folded.
+long_record kana8 e38182
+{ printf '\xFF\xFE'; iconv -f UTF-8 -t UTF-16LE "$out/kana8.txt"; } >"$out/kana16.txt"
+for mode in exact fold fold-kana; do
+  for name in kana8 kana16; do
+    echo "peak memory (KiB), 16 MiB record of あ, $name, $mode: $(peak_kib "$zsfind" --mode "$mode" \
+      --text-out "$out/l.txt" --html-out "$out/l.htm" "$(sjis あ)" "$(sjis あ)" "$out/$name.txt")"
+  done
+done
 export A1023B=$a1023b AB512=$ab512 LONG=$out
 COMMANDS=$(
   printf '1 KiB word, no match, --exact\t%s --exact "$A1023B" "" "$LONG/as.txt"\n' "$zs"

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <string_view>
 #include <unordered_map>
 
 namespace {
@@ -36,19 +37,23 @@ std::unordered_map<char32_t, char32_t> MapOf(const std::uint32_t (&pairs)[N][2])
   return map;
 }
 
-// The character a code page 932 character's code stands for: itself, except
-// for the forms other mappings give (〜 reads as the code page's ～).
-char32_t CodePageForm(char32_t c) {
-  const TCp932Code code = Cp932CodeOf(c);
-  if (code.Length == 0) return c;
-  return code.Length == 1 ? Cp932Character(code.Bytes[0])
-                          : Cp932Character(code.Bytes[0], code.Bytes[1]);
-}
+// A byte sequence (in UTF-8 at most a character and a mark) and the code it
+// reads as.
+struct TCodedForm {
+  std::uint32_t Code;
+  std::uint8_t Length;
+  char Bytes[7];
 
-void AppendEncoding(std::vector<std::string>& encodings, std::initializer_list<char32_t> chars) {
+  std::string_view View() const { return {Bytes, Length}; }
+  bool operator<(const TCodedForm& other) const { return Code < other.Code; }
+};
+
+TCodedForm Utf8Form(std::uint32_t code, std::initializer_list<char32_t> chars) {
   std::string bytes;
   for (const char32_t c : chars) AppendUtf8(bytes, c);
-  encodings.push_back(std::move(bytes));
+  TCodedForm form{code, static_cast<std::uint8_t>(bytes.size()), {}};
+  bytes.copy(form.Bytes, bytes.size());
+  return form;
 }
 
 }  // namespace
@@ -59,7 +64,7 @@ std::uint32_t FoldCharacter(char32_t c, TCompare compare) {
   static const std::unordered_map<char32_t, char32_t> variants = MapOf(kKanjiVariants);
   c = Mapped(marks, Mapped(widths, c));
   if (c >= 'a' && c <= 'z') c -= 'a' - 'A';
-  c = Mapped(variants, CodePageForm(c));
+  c = Mapped(variants, Cp932Form(c));
   if (compare == TCompare::FoldedKana &&
       ((c >= 0x3041 && c <= 0x3096) || c == 0x309D || c == 0x309E)) {
     c += 0x60;  // ぁ..ゖ, ゝゞ to ァ..ヶ, ヽヾ
@@ -69,8 +74,9 @@ std::uint32_t FoldCharacter(char32_t c, TCompare compare) {
 
 std::uint32_t ComposedKana(std::uint32_t kana, char32_t mark, TCompare compare) {
   for (const auto& [base, with, composed] : kComposedKana) {
-    if (with == mark && FoldCharacter(base, compare) == kana)
+    if (with == mark && FoldCharacter(base, compare) == kana) {
       return FoldCharacter(composed, compare);
+    }
   }
   return 0;
 }
@@ -87,8 +93,9 @@ struct TCharFold::TTables {
   // themselves (PageOf[c >> 8], 0 for a page that does).
   std::vector<std::uint16_t> PageOf;
   std::vector<std::uint32_t> Pages;
-  // Every byte sequence by the code it reads as.
-  std::multimap<std::uint32_t, std::string> Encodings;
+  // Byte sequences by the code they read as (in UTF-8 only those of the
+  // characters that do not read as themselves).
+  std::vector<TCodedForm> Encodings;
 
   std::uint32_t ComposedWith(std::uint32_t kana, int mark) const {
     return kana - kKanaBase < kKanaCount ? Composed[mark][kana - kKanaBase] : 0;
@@ -98,36 +105,6 @@ struct TCharFold::TTables {
     return page < PageOf.size() && PageOf[page] ? Pages[PageOf[page] * 256u + (c & 0xFF)] : c;
   }
 };
-
-namespace {
-
-void BuildComposed(TCharFold::TTables& t, TCompare compare);
-void BuildShiftJis(TCharFold::TTables& t, TCompare compare);
-void BuildUtf8(TCharFold::TTables& t, TCompare compare);
-
-}  // namespace
-
-TCharFold::TCharFold(TCharCoding coding, TCompare compare) : TextCoding(coding) {
-  auto tables = std::make_shared<TTables>();
-  BuildComposed(*tables, compare);
-  if (coding == TCharCoding::ShiftJis) {
-    BuildShiftJis(*tables, compare);
-  } else {
-    BuildUtf8(*tables, compare);
-  }
-  Tables = std::move(tables);
-}
-
-const TCharFold& TCharFold::Of(TCharCoding coding, TCompare compare) {
-  // Exact reads characters only to know their lengths: any folding does.
-  const bool kana = compare == TCompare::FoldedKana;
-  if (coding == TCharCoding::ShiftJis) {
-    static const TCharFold folded(coding, TCompare::Folded), withKana(coding, TCompare::FoldedKana);
-    return kana ? withKana : folded;
-  }
-  static const TCharFold folded(coding, TCompare::Folded), withKana(coding, TCompare::FoldedKana);
-  return kana ? withKana : folded;
-}
 
 namespace {
 
@@ -160,23 +137,25 @@ void BuildShiftJis(TCharFold::TTables& t, TCompare compare) {
     }
   }
   // Each character, and each half-width kana with the mark it takes in.
+  const auto add = [&](std::uint32_t code, unsigned first, int second) {
+    TCodedForm form{code, static_cast<std::uint8_t>(second < 0 ? 1 : 2), {}};
+    form.Bytes[0] = static_cast<char>(first);
+    form.Bytes[1] = static_cast<char>(second);
+    t.Encodings.push_back(form);
+  };
   for (unsigned b = 0; b < 256; ++b) {
-    const auto first = static_cast<unsigned char>(b);
-    if (IsShiftJisLead(first)) {
-      for (unsigned trail = 0; trail < 256; ++trail) {
-        t.Encodings.emplace(t.Double[ShiftJisLeadIndex(first) << 8 | trail],
-                            std::string{static_cast<char>(first), static_cast<char>(trail)});
+    if (IsShiftJisLead(static_cast<unsigned char>(b))) {
+      for (int trail = 0; trail < 256; ++trail) {
+        add(t.Double[ShiftJisLeadIndex(static_cast<unsigned char>(b)) << 8 | trail], b, trail);
       }
       continue;
     }
-    t.Encodings.emplace(t.Single[b], std::string(1, static_cast<char>(first)));
+    add(t.Single[b], b, -1);
     for (int mark = 0; mark < 2; ++mark) {
-      if (t.Marked[mark][b] == 0) continue;
-      t.Encodings.emplace(
-          t.Marked[mark][b],
-          std::string{static_cast<char>(first), static_cast<char>(kShiftJisHalfWidthMarks[mark])});
+      if (t.Marked[mark][b] != 0) add(t.Marked[mark][b], b, kShiftJisHalfWidthMarks[mark]);
     }
   }
+  std::stable_sort(t.Encodings.begin(), t.Encodings.end());
 }
 
 // The characters that fold to something else: the half- and full-width
@@ -189,10 +168,7 @@ std::vector<char32_t> CharactersThatFold() {
   for (const auto& [from, to] : kWidthFolds) characters.push_back(from);
   for (const auto& [from, to] : kSpacingMarks) characters.push_back(from);
   for (const auto& [from, to] : kKanjiVariants) characters.push_back(from);
-  // What a JIS mapping gives where the code page has another character.
-  for (char32_t c = 0xA0; c < 0x10000; ++c) {
-    if (Cp932CodeOf(c).Length != 0 && CodePageForm(c) != c) characters.push_back(c);
-  }
+  for (const char32_t c : Cp932AlternateForms()) characters.push_back(c);
   return characters;
 }
 
@@ -216,29 +192,56 @@ void BuildUtf8(TCharFold::TTables& t, TCompare compare) {
     if (t.Fold(code) == code) forms.push_back(code);
     return forms;
   };
-  // (A character that reads as itself is added by EncodingsOf.)
   for (const auto& [code, forms] : folding) {
-    for (const char32_t c : forms) {
-      std::string bytes;
-      AppendUtf8(bytes, c);
-      t.Encodings.emplace(code, std::move(bytes));
-    }
+    for (const char32_t c : forms) t.Encodings.push_back(Utf8Form(code, {c}));
   }
   for (int mark = 0; mark < 2; ++mark) {
     for (std::size_t kana = 0; kana < kKanaCount; ++kana) {
       const std::uint32_t composed = t.Composed[mark][kana];
       if (composed == 0) continue;
       for (const char32_t base : formsOf(static_cast<std::uint32_t>(kKanaBase + kana))) {
-        std::vector<std::string> forms;
-        AppendEncoding(forms, {base, kMarks[mark]});
-        if (IsHalfWidthKana(base)) AppendEncoding(forms, {base, kHalfWidthMarks[mark]});
-        for (std::string& form : forms) t.Encodings.emplace(composed, std::move(form));
+        t.Encodings.push_back(Utf8Form(composed, {base, kMarks[mark]}));
+        if (IsHalfWidthKana(base)) {
+          t.Encodings.push_back(Utf8Form(composed, {base, kHalfWidthMarks[mark]}));
+        }
       }
     }
   }
+  std::stable_sort(t.Encodings.begin(), t.Encodings.end());
 }
 
 }  // namespace
+
+TCharFold::TCharFold(TCharCoding coding, TCompare compare) : TextCoding(coding) {
+  auto tables = std::make_shared<TTables>();
+  BuildComposed(*tables, compare);
+  if (coding == TCharCoding::ShiftJis) {
+    BuildShiftJis(*tables, compare);
+  } else {
+    BuildUtf8(*tables, compare);
+  }
+  Tables = std::move(tables);
+}
+
+// Each is made on first use only: a search needs one of them. Exact reads
+// characters only to know their lengths, which any folding does.
+const TCharFold& TCharFold::Of(TCharCoding coding, TCompare compare) {
+  const bool kana = compare == TCompare::FoldedKana;
+  if (coding == TCharCoding::ShiftJis && !kana) {
+    static const TCharFold fold(TCharCoding::ShiftJis, TCompare::Folded);
+    return fold;
+  }
+  if (coding == TCharCoding::ShiftJis) {
+    static const TCharFold fold(TCharCoding::ShiftJis, TCompare::FoldedKana);
+    return fold;
+  }
+  if (!kana) {
+    static const TCharFold fold(TCharCoding::Utf8, TCompare::Folded);
+    return fold;
+  }
+  static const TCharFold fold(TCharCoding::Utf8, TCompare::FoldedKana);
+  return fold;
+}
 
 TFoldedChar TCharFold::ReadShiftJis(const unsigned char* p, const unsigned char* end) const {
   const TTables& t = *Tables;
@@ -297,12 +300,12 @@ bool TCharFold::BeginsFoldedChar(const unsigned char* begin, const unsigned char
 
 std::vector<std::string> TCharFold::EncodingsOf(std::uint32_t code) const {
   std::vector<std::string> found;
-  // In UTF-8 the characters that read as themselves are not listed.
   if (TextCoding == TCharCoding::Utf8 && code < kNoCharacterCode && Tables->Fold(code) == code) {
-    AppendEncoding(found, {static_cast<char32_t>(code)});
+    found.emplace_back(Utf8Form(code, {static_cast<char32_t>(code)}).View());
   }
-  const auto [from, to] = Tables->Encodings.equal_range(code);
-  for (auto it = from; it != to; ++it) found.push_back(it->second);
+  const auto [from, to] =
+      std::equal_range(Tables->Encodings.begin(), Tables->Encodings.end(), TCodedForm{code, 0, {}});
+  for (auto it = from; it != to; ++it) found.emplace_back(it->View());
   return found;
 }
 

@@ -40,7 +40,9 @@ inline std::vector<TChar> Decoded(std::string_view text, TCharCoding coding) {
       code = c.Valid ? c.Code : kNoCharacter;
     }
     const auto at = static_cast<std::size_t>(p - begin);
-    chars.push_back({"x" + std::string(text.substr(at, length)), at, at + length, code});
+    std::string bytes = "x";
+    bytes.append(text.substr(at, length));
+    chars.push_back({std::move(bytes), at, at + length, code});
     p += length;
   }
   return chars;

@@ -215,4 +215,27 @@ int RunToEnd(const std::string& commandLine) {
   return static_cast<int>(code);
 }
 
+void SetClipboardText(const std::string& text) {
+  OpenClipboard(nullptr);
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  auto* bytes = static_cast<char*>(GlobalLock(memory));
+  text.copy(bytes, text.size());
+  bytes[text.size()] = '\0';
+  GlobalUnlock(memory);
+  SetClipboardData(CF_TEXT, memory);
+  CloseClipboard();
+}
+
+std::string ClipboardText() {
+  std::string text;
+  OpenClipboard(nullptr);
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    text = static_cast<const char*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
 }  // namespace testsupport

@@ -76,4 +76,8 @@ void SendChord(const std::vector<WORD>& keys);
 // could not be started.
 int RunToEnd(const std::string& commandLine);
 
+// The clipboard's text (CF_TEXT, in the ANSI code page), set and read.
+void SetClipboardText(const std::string& text);
+std::string ClipboardText();
+
 }  // namespace testsupport

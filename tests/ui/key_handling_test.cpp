@@ -7,8 +7,8 @@
 #include "about/splash_win.h"
 
 using uitest::Chord;
-using uitest::ClipboardText;
-using uitest::SetClipboardText;
+using testsupport::ClipboardText;
+using testsupport::SetClipboardText;
 
 namespace {
 

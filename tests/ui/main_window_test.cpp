@@ -230,7 +230,7 @@ TEST_F(MainWindowTest, SetAddDeleteAndTheirFieldText) {
 }
 
 TEST_F(MainWindowTest, ClearCommandsEmptyTheFieldsAndTheirUndo) {
-  uitest::SetClipboardText("kept");
+  testsupport::SetClipboardText("kept");
   Fill("alpha", "beta");
   Form->Button3.Click();
   EXPECT_EQ(Form->Edit1.Text(), "");
@@ -239,24 +239,24 @@ TEST_F(MainWindowTest, ClearCommandsEmptyTheFieldsAndTheirUndo) {
   EXPECT_EQ(Form->Edit1.Text(), "");  // a clear leaves nothing to undo
   Form->Button5.Click();
   EXPECT_EQ(Form->Edit2.Text(), "");
-  EXPECT_EQ(uitest::ClipboardText(), "kept");
+  EXPECT_EQ(testsupport::ClipboardText(), "kept");
 
   Fill("alpha", "beta");
   ChooseMenu("Clear1");
   EXPECT_EQ(Form->Edit1.Text(), "");
   EXPECT_EQ(Form->Edit2.Text(), "");
-  EXPECT_EQ(uitest::ClipboardText(), "beta");
+  EXPECT_EQ(testsupport::ClipboardText(), "beta");
   Form->Edit1.Undo();
   EXPECT_EQ(Form->Edit1.Text(), "alpha");  // Clear1 cuts, which undo takes back
 }
 
 TEST_F(MainWindowTest, EditCommandsActOnlyOnTheFocusedSearchField) {
   Fill("alpha", "beta");
-  uitest::SetClipboardText("kept");
+  testsupport::SetClipboardText("kept");
   Form->Edit2.SetFocus();
   ChooseMenu("SelectAll1");
   ChooseMenu("Copy2");
-  EXPECT_EQ(uitest::ClipboardText(), "beta");
+  EXPECT_EQ(testsupport::ClipboardText(), "beta");
   ChooseMenu("Cut2");
   EXPECT_EQ(Form->Edit2.Text(), "");
   ChooseMenu("Undo2");
@@ -266,10 +266,10 @@ TEST_F(MainWindowTest, EditCommandsActOnlyOnTheFocusedSearchField) {
   ChooseMenu("Paste2");
   EXPECT_EQ(Form->Edit1.Text(), "beta");
 
-  uitest::SetClipboardText("kept");
+  testsupport::SetClipboardText("kept");
   Form->ComboBox1.SetFocus();
   for (const char* item : {"SelectAll1", "Copy2", "Cut2", "Paste2", "Undo2"}) ChooseMenu(item);
-  EXPECT_EQ(uitest::ClipboardText(), "kept");
+  EXPECT_EQ(testsupport::ClipboardText(), "kept");
   EXPECT_EQ(Form->ComboBox1.Text(), "番号順.txt");
   EXPECT_EQ(Form->Edit1.Text(), "beta");
   EXPECT_EQ(Form->Edit2.Text(), "beta");

@@ -21,29 +21,6 @@ void Settle(int ms) {
   Application->PumpPendingMessages();
 }
 
-void SetClipboardText(const std::string& text) {
-  OpenClipboard(nullptr);
-  EmptyClipboard();
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  auto* bytes = static_cast<char*>(GlobalLock(memory));
-  text.copy(bytes, text.size());
-  bytes[text.size()] = '\0';
-  GlobalUnlock(memory);
-  SetClipboardData(CF_TEXT, memory);
-  CloseClipboard();
-}
-
-std::string ClipboardText() {
-  std::string text;
-  OpenClipboard(nullptr);
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    text = static_cast<const char*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
-}
-
 std::string TestKeyName() { return "zsearch_test_" + std::to_string(GetCurrentProcessId()); }
 
 RECT RectInParent(HWND window) {

@@ -5,11 +5,8 @@
 
 #include "product/identity.h"
 #include "tests/support/real_input.h"
-#include "tests/support/remote_list_view.h"
 #include "tests/support/screen_image.h"
 #include "tests/user/user_test_support.h"
-
-#include <optional>
 
 using testsupport::Click;
 using testsupport::ScreenPoint;
@@ -109,22 +106,8 @@ void MouseJourneyTest::SetAndDeleteEntries() const {
 }
 
 void MouseJourneyTest::ChooseFile() const {
-  ClickButton(Main, "ﾌｧｲﾙ選択");
-  const HWND dialog = Dialog();
-  ASSERT_NE(dialog, nullptr) << "no file dialog";
-  const HWND list = testsupport::FindChildWindow(
-      dialog, [](HWND w) { return testsupport::WindowClass(w) == "SysListView32"; });
-  ASSERT_NE(list, nullptr);
-  std::optional<RECT> label;
-  ASSERT_TRUE(WaitUntil([&] {
-    label = testsupport::ListViewItemLabel(list, "zsdb");
-    return label.has_value();
-  })) << "the database file is not listed";
-  ASSERT_TRUE(testsupport::BringToFront(dialog));
-  testsupport::DoubleClick({(label->left + label->right) / 2, (label->top + label->bottom) / 2});
-  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }));
+  ChooseDatabase();
   const std::string quoted = "\"" + Database + "\"";
-  EXPECT_TRUE(WaitUntil([&] { return WindowText(Combo()) == quoted; })) << WindowText(Combo());
   ClickButton(Main, "検索ﾃﾞｰﾀﾍﾞｰｽ設定・追加");
   EXPECT_TRUE(WaitUntil([&] { return ComboItems().at(0) == quoted; }));
 }

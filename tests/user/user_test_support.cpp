@@ -2,9 +2,11 @@
 
 #include "tests/support/dialog_watcher.h"
 #include "tests/support/real_input.h"
+#include "tests/support/remote_list_view.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 using testsupport::WindowClass;
 using testsupport::WindowText;
@@ -162,6 +164,26 @@ void UserTest::TypeInto(HWND field, const std::string& text) const {
   testsupport::TypeText(text);
   EXPECT_TRUE(testsupport::WaitUntil([&] { return WindowText(field) == expected; }))
       << WindowText(field);
+}
+
+void UserTest::ChooseDatabase() const {
+  ClickOn(Button(Main, "ﾌｧｲﾙ選択"));
+  const HWND dialog = Dialog();
+  ASSERT_NE(dialog, nullptr) << "no file dialog";
+  const HWND list = testsupport::FindChildWindow(
+      dialog, [](HWND w) { return WindowClass(w) == "SysListView32"; });
+  ASSERT_NE(list, nullptr);
+  std::optional<RECT> label;
+  ASSERT_TRUE(testsupport::WaitUntil([&] {
+    label = testsupport::ListViewItemLabel(list, "zsdb");
+    return label.has_value();
+  })) << "the database file is not listed";
+  ASSERT_TRUE(testsupport::BringToFront(dialog));
+  testsupport::DoubleClick({(label->left + label->right) / 2, (label->top + label->bottom) / 2});
+  EXPECT_TRUE(testsupport::WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }));
+  const std::string quoted = "\"" + Database + "\"";
+  EXPECT_TRUE(testsupport::WaitUntil([&] { return WindowText(Combo()) == quoted; }))
+      << WindowText(Combo());
 }
 
 std::vector<std::string> UserTest::Searches(std::size_t count) const {

@@ -50,6 +50,9 @@ class UserTest : public ::testing::Test {
   void PickDatabase(const std::string& entry) const;
   // Clicks a field and types the text after what it holds.
   void TypeInto(HWND field, const std::string& text) const;
+  // Opens the file dialog with its button and double-clicks the database
+  // file; the database field then holds its path in double quotes.
+  void ChooseDatabase() const;
 
   // The lines of the scripts' log ("zsearch alpha beta data.txt") and of the
   // shell's opens, once there are at least `count`; Forget empties both.
