@@ -130,6 +130,25 @@ TEST_F(ScriptSearch, RefusedWordsRunNothingAndLeaveTheResultAlone) {
   EXPECT_TRUE(Platform.Opened.empty());
 }
 
+// The setting as a user edits it in the script: each comparison finds what
+// it should of かな (hiragana) for カナ and ＡＢ for ab.
+TEST_F(ScriptSearch, ComparisonSetInTheScript) {
+  WriteFileBytes("data.txt", "1\tかなＡＢ\r\n2\tカナab\r\n3\tカナＡＢ\r\n");
+  const std::string script = ReadFileBytes("zsearch.bat");
+  const std::string setting = "set \"ZSFIND_MODE=fold\"";
+  ASSERT_NE(script.find(setting), std::string::npos);
+  const std::pair<const char*, const char*> cases[] = {
+      {"fold", "該当：2 件"}, {"fold-kana", "該当：3 件"}, {"exact", "該当：1 件"}};
+  for (const auto& [mode, expected] : cases) {
+    std::string edited = script;
+    edited.replace(edited.find(setting), setting.size(),
+                   "set \"ZSFIND_MODE=" + std::string(mode) + "\"");
+    WriteFileBytes("zsearch.bat", edited);
+    Search("カナ", "ab");
+    EXPECT_NE(Text().find(expected), std::string::npos) << mode << "\n" << Text();
+  }
+}
+
 TEST_F(ScriptSearch, AppendTwiceInARow) {
   Search("超伝導", "");
   Search("山田", "", TWriteMode::Append);

@@ -203,6 +203,15 @@ TEST_F(ZsfindApp, TextThatIsNotTheDetectedEncodingIsNoted) {
   }
 }
 
+TEST_F(ZsfindApp, ListVariantsPrintsTheGroups) {
+  std::ostringstream out, err;
+  EXPECT_EQ(RunZsfind({"--list-variants"}, {std::nullopt, "", '/'}, out, err), kExitFound);
+  for (const char* line : {"\n国 U+56F6 圀 國\n", "\n斎 齋\n", "\n鴎 U+9DD7\n", "\n高 髙\n"}) {
+    EXPECT_NE(out.str().find(line), std::string::npos) << line;
+  }
+  EXPECT_EQ(out.str().find("\n斉 斎"), std::string::npos);
+}
+
 TEST_F(ZsfindApp, ForeignHtmlIsReplacedNotSpliced) {
   std::filesystem::create_directory(kDir + "/res");
   Write(kHtml, "<html><body>someone else's</body></html>\r\n");
