@@ -159,9 +159,13 @@ const unsigned char* EscapeRunUtf8(const unsigned char* p, const unsigned char* 
       emit({reinterpret_cast<const char*>(code.Bytes), code.Length});
       continue;
     }
+    // A control or a noncharacter may not be referenced (a browser reads
+    // &#x80; as €): like a byte that is no character, it shows as U+FFFD.
+    const bool referable = c.Valid && c.Code >= 0xA0 && !(c.Code >= 0xFDD0 && c.Code <= 0xFDEF) &&
+                           (c.Code & 0xFFFE) != 0xFFFE;
     char reference[16];
-    const int length =
-        std::snprintf(reference, sizeof reference, "&#x%X;", static_cast<unsigned>(c.Code));
+    const int length = std::snprintf(reference, sizeof reference, "&#x%X;",
+                                     static_cast<unsigned>(referable ? c.Code : 0xFFFD));
     emit({reference, static_cast<std::size_t>(length)});
   }
   return p;

@@ -29,6 +29,8 @@ using resultfiles::Count;
 using resultfiles::Read;
 using resultfiles::Write;
 
+std::string U(std::u8string_view text) { return {text.begin(), text.end()}; }
+
 class ZsfindApp : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -107,6 +109,10 @@ TEST_F(ZsfindApp, AppendKeepsOneDocument) {
 }
 
 TEST_F(ZsfindApp, BytesThatAreNoCharactersKeepTheHtmlValid) {
+  // In UTF-8: a C1 control, a noncharacter and a byte that is no UTF-8.
+  Write(kDb, "\xEF\xBB\xBFx\xC2\x80\xEF\xB7\x90\xFF" + U(u8"あ") + "\r\n");
+  ASSERT_EQ(Run({"x", "", kDb}), kExitFound);
+  EXPECT_NE(Read(kHtml).find("<mark>x</mark>&#xFFFD;&#xFFFD;&#xFFFD;あ</p>"), std::string::npos);
   // A lead byte before '<', control and unassigned bytes, a lead byte at the end.
   Write(kDb, "x\x81<b>\x01\x80\xFF\xA0x\r\nx & y\x95\r\n");
   ASSERT_EQ(Run({"x", "x", kDb}), kExitFound);
@@ -122,8 +128,6 @@ TEST_F(ZsfindApp, BytesThatAreNoCharactersKeepTheHtmlValid) {
   EXPECT_EQ(std::system(("tidy -q -e --input-encoding shiftjis " + kHtml).c_str()), 0);
 #endif
 }
-
-std::string U(std::u8string_view text) { return {text.begin(), text.end()}; }
 
 // UTF-8 text as UTF-16 with its byte-order mark.
 std::string Utf16(const std::string& utf8, bool bigEndian) {
