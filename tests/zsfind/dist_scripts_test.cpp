@@ -65,7 +65,7 @@ TEST(DistScripts, AppendScriptDiffersOnlyInItsFlag) {
 // Started by hand with the same arguments, the arguments reach zsfind's
 // --script-args whole. No operator acts in either run.
 TEST(DistScripts, NoTypedTextBecomesACommand) {
-  const TLeadBytes sjis = ShiftJisLeadBytes();
+  const TAnsiCodePage sjis = cmdmodel::CodePage932();
   struct TCase {
     std::string w1, w2, db;
   };
@@ -89,7 +89,7 @@ TEST(DistScripts, NoTypedTextBecomesACommand) {
     const std::string script = ReadScript(name);
     const std::string append = std::string(name) == "zsearcha.bat" ? " --append" : "";
     for (const TCase& c : cases) {
-      const TSafeCommandLine line = SafeCommandLine(name, c.w1, c.w2, c.db, sjis);
+      const TSafeCommandLine line = SafeCommandLine(name, c.w1, c.w2, c.db, sjis, "\"cmd\" /c \"");
       ASSERT_EQ(line.Refusal, TRefusal::None) << c.w1;
       const std::vector<std::string> args =
           cmdmodel::LaunchThroughCmd(line.Line, sjis, cmdmodel::EveryNameDefined).Arguments;
