@@ -15,8 +15,13 @@ class TReadFile {
   TReadFile& operator=(const TReadFile&) = delete;
   ~TReadFile();
 
-  // False for a missing file, a folder or a file that cannot be opened.
+  // False for a missing file, a folder, a file that cannot be opened, and
+  // for anything that is not a file on a disk: a device (CON, NUL, COM1), a
+  // pipe. A console or a port would keep a search waiting for input from a
+  // window no one sees.
   bool Open(const std::string& path);
+  // Whether the last Open refused the path for not being a file on a disk.
+  bool RefusedDevice() const { return Device; }
   // Bytes read, 0 at the end, -1 on a read error.
   long long Read(unsigned char* buffer, std::size_t size);
   std::optional<std::uint64_t> Size();
@@ -25,6 +30,7 @@ class TReadFile {
  private:
   friend class TFileView;
   std::intptr_t Handle = -1;
+  bool Device = false;
 };
 
 #if !defined(_WIN32)

@@ -67,10 +67,15 @@ TReadFile::~TReadFile() {
 }
 
 bool TReadFile::Open(const std::string& path) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // O_NONBLOCK: opening a FIFO would wait for a writer (it changes nothing
+  // for a regular file); O_NOCTTY: a terminal never becomes this process's.
+  Device = false;
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) return false;
   struct stat st {};
-  if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+  const bool stated = fstat(fd, &st) == 0;
+  Device = stated && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode);
+  if (!stated || !S_ISREG(st.st_mode)) {
     close(fd);
     return false;
   }

@@ -47,9 +47,14 @@ TReadFile::~TReadFile() {
 }
 
 bool TReadFile::Open(const std::string& path) {
-  // No FILE_FLAG_BACKUP_SEMANTICS: a folder does not open.
-  Handle = FromHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  // No FILE_FLAG_BACKUP_SEMANTICS: a folder does not open. The server of a
+  // named pipe may learn who opened it, but never act as this user.
+  HANDLE file = CreateFileA(
+      path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+      FILE_FLAG_SEQUENTIAL_SCAN | SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION, nullptr);
+  Device = file != INVALID_HANDLE_VALUE && GetFileType(file) != FILE_TYPE_DISK;
+  if (Device) CloseHandle(file);
+  Handle = Device ? -1 : FromHandle(file);
   return Handle != -1;
 }
 

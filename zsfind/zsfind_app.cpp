@@ -26,7 +26,9 @@ struct TOutcome {
 TOutcome Search(const TQuery& query, const std::vector<TReport*>& reports) {
   TReadFile database;
   if (!database.Open(query.Database)) {
-    return {kExitDatabaseProblem, std::nullopt, {std::string(zsmsg::kDatabaseMissing)}};
+    const std::string_view problem =
+        database.RefusedDevice() ? zsmsg::kNotAFile : zsmsg::kDatabaseMissing;
+    return {kExitDatabaseProblem, std::nullopt, {std::string(problem)}};
   }
   std::vector<TWordPattern> words{TWordPattern(query.Word1, query.Compare)};
   if (!query.Word2.empty()) words.emplace_back(query.Word2, query.Compare);

@@ -130,6 +130,15 @@ TEST_F(ScriptSearch, RefusedWordsRunNothingAndLeaveTheResultAlone) {
   EXPECT_TRUE(Platform.Opened.empty());
 }
 
+TEST_F(ScriptSearch, DevicesAreNoDatabases) {
+  for (const char* device : {"CON", "NUL"}) {
+    Search("山田", "", TWriteMode::Overwrite, device);
+    EXPECT_NE(Text().find(std::string(zsmsg::kProblem).append(zsmsg::kNotAFile)), std::string::npos)
+        << device << "\n"
+        << Text();
+  }
+}
+
 TEST_F(ScriptSearch, AppendTwiceInARow) {
   Search("超伝導", "");
   Search("山田", "", TWriteMode::Append);

@@ -9,6 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#if !defined(_WIN32)
+#include <sys/stat.h>
+#endif
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -130,6 +134,14 @@ TEST_F(ZsfindApp, ForeignHtmlIsReplacedNotSpliced) {
   EXPECT_EQ(Count(Read(kHtml), "<section>"), 1);
 }
 
+// Devices, and a pipe no one writes (made by the test): opening one once
+// kept zsfind waiting for input.
+#if defined(_WIN32)
+const std::vector<std::string> kDevices = {"NUL"};
+#else
+const std::vector<std::string> kDevices = {"/dev/null", kDir + "/pipe"};
+#endif
+
 struct TBadInput {
   const char* Name;
   std::vector<std::string> Args;
@@ -139,7 +151,7 @@ struct TBadInput {
 };
 
 TEST_F(ZsfindApp, BadInputLeavesAResultStatingTheProblem) {
-  const std::vector<TBadInput> cases = {
+  std::vector<TBadInput> cases = {
       {"missing database",
        {"a", "b", kDir + "/none.txt"},
        {},
@@ -163,6 +175,12 @@ TEST_F(ZsfindApp, BadInputLeavesAResultStatingTheProblem) {
        kExitBadRequest,
        zsmsg::kQuoteInArguments},
   };
+  for (const std::string& device : kDevices) {
+    cases.push_back({"device", {"a", "b", device}, {}, kExitDatabaseProblem, zsmsg::kNotAFile});
+  }
+#if !defined(_WIN32)
+  mkfifo(kDevices[1].c_str(), 0600);
+#endif
   for (const TBadInput& c : cases) {
     std::filesystem::create_directories(kDir + "/res");
     Write(kText, "stale");
