@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class TReadFile {
  public:
@@ -129,6 +130,9 @@ bool MakeDirectory(const std::string& path);
 // Moves from over to, replacing to.
 bool MoveReplacing(const std::string& from, const std::string& to);
 bool RemoveFile(const std::string& path);
+// The paths of the files in `folder` (the working folder when empty) whose
+// names end in `suffix`.
+std::vector<std::string> FilesEndingIn(const std::string& folder, std::string_view suffix);
 // Bytes from the system's random source, for names no one can guess.
 bool RandomBytes(unsigned char* buffer, std::size_t size);
 // The process's command line as the system holds it, where it has one.

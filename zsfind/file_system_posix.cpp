@@ -1,5 +1,6 @@
 #include "zsfind/file_system.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/mman.h>
@@ -197,6 +198,21 @@ bool MoveReplacing(const std::string& from, const std::string& to) {
 }
 
 bool RemoveFile(const std::string& path) { return unlink(path.c_str()) == 0; }
+
+std::vector<std::string> FilesEndingIn(const std::string& folder, std::string_view suffix) {
+  std::vector<std::string> paths;
+  DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+  if (dir == nullptr) return paths;
+  while (const dirent* entry = readdir(dir)) {
+    const std::string_view name = entry->d_name;
+    if (entry->d_type != DT_DIR && name.size() > suffix.size() &&
+        name.substr(name.size() - suffix.size()) == suffix) {
+      paths.push_back(folder.empty() ? std::string(name) : folder + "/" + entry->d_name);
+    }
+  }
+  closedir(dir);
+  return paths;
+}
 
 bool RandomBytes(unsigned char* buffer, std::size_t size) {
   return getrandom(buffer, size, 0) == static_cast<ssize_t>(size);

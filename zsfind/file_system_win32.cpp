@@ -149,6 +149,24 @@ bool MoveReplacing(const std::string& from, const std::string& to) {
 
 bool RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
 
+std::vector<std::string> FilesEndingIn(const std::string& folder, std::string_view suffix) {
+  const std::string prefix = folder.empty() ? folder : folder + "\\";
+  std::vector<std::string> paths;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((prefix + "*" + std::string(suffix)).c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return paths;
+  do {
+    // The pattern matches short names too: the long one must end so.
+    const std::string_view name = found.cFileName;
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name.size() > suffix.size() &&
+        name.substr(name.size() - suffix.size()) == suffix) {
+      paths.push_back(prefix + found.cFileName);
+    }
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  return paths;
+}
+
 bool RandomBytes(unsigned char* buffer, std::size_t size) {
   return RtlGenRandom(buffer, static_cast<ULONG>(size)) != FALSE;
 }
