@@ -343,11 +343,14 @@ TScriptRun RunScript(std::string_view script, const std::vector<std::string>& ar
       jump = FindLabel(lines, rest);
       run.Unmodelled = run.Unmodelled || !jump;
     } else if (command == "IF") {
-      const std::string defined = Upper(NextWord(rest));
-      const std::string name = Upper(NextWord(rest));
+      std::string test = Upper(NextWord(rest));
+      const bool negated = test == "NOT";
+      if (negated) test = Upper(NextWord(rest));
+      const std::string operand = Upper(NextWord(rest));
       const std::string go = Upper(NextWord(rest));
-      if (defined != "DEFINED" || go != "GOTO") run.Unmodelled = true;
-      if (variables.count(name) != 0) {
+      const bool holds = test == "DEFINED" ? variables.count(operand) != 0 : operand == "0";
+      if ((test != "DEFINED" && test != "ERRORLEVEL") || go != "GOTO") run.Unmodelled = true;
+      if (holds != negated) {
         jump = FindLabel(lines, rest);
         run.Unmodelled = run.Unmodelled || !jump;
       }

@@ -50,7 +50,8 @@ std::vector<std::string> ExpectedPieces(std::string_view field);
 
 // A batch script run line by line with the arguments (%0 first) and the
 // environment; knows the lines the shipped scripts use: @echo off, rem,
-// setlocal, set, if defined NAME goto LABEL, goto, :label and programs.
+// setlocal, set, if [not] defined NAME / errorlevel N goto LABEL, goto,
+// :label and programs, each of which ends with exit code 0.
 struct TScriptRun {
   std::vector<std::string> Commands;  // the programs started, as cmd read their lines
   std::vector<std::string> Operators;

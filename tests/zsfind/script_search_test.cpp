@@ -52,7 +52,7 @@ class ScriptSearch : public ::testing::Test {
   TRecordingPlatform Platform;
 
   void SetUp() override {
-    for (const char* script : {"zsearch.bat", "zsearcha.bat"}) {
+    for (const char* script : {"zsearch.bat", "zsearcha.bat", "zsfind-missing.txt"}) {
       ASSERT_TRUE(CopyFileA((std::string(ZS_DIST_DIR) + "/" + script).c_str(), script, FALSE));
     }
     ASSERT_TRUE(CopyFileA(ZSFIND_PATH, "zsfind.exe", FALSE));
@@ -137,6 +137,39 @@ TEST_F(ScriptSearch, DevicesAreNoDatabases) {
         << device << "\n"
         << Text();
   }
+}
+
+// A folder with the scripts but no zsfind.exe that starts (users who keep
+// their databases elsewhere copy the scripts there): the results say so and
+// where it was looked for, in place of the previous search's.
+TEST_F(ScriptSearch, WithoutAZsfindThatStartsTheResultsSaySo) {
+  const std::string place = "\"" + Work.Path() + "zsfind.exe\"\r\n";
+  Search("超伝導", "");
+  // One that cannot start, appended to, without the message file: English.
+  WriteFileBytes("zsfind.exe", "not a program");
+  DeleteFileA("zsfind-missing.txt");
+  Search("A&B", "", TWriteMode::Append, "data.txt", TSearchMode::Html);
+  EXPECT_EQ(Platform.Opened.back(), HtmlResult);
+  EXPECT_EQ(Text().find("検索語：「超伝導」"), 0u);
+  EXPECT_NE(
+      Text().find("\r\nERROR: the search tool was not found or did not start. Looked for:\r\n" +
+                  place + "\r\n"),
+      std::string::npos)
+      << Text();
+  std::string html = ReadFileBytes(HtmlResult);
+  EXPECT_EQ(Count(html, "<section>"), 2);
+  EXPECT_NE(html.find("<p class=e>&#12456;&#12521;&#12540;&#65306;"),
+            std::string::npos);  // エラー：
+  // Missing, replacing, with the message file: in Japanese; exit code 9.
+  DeleteFileA("zsfind.exe");
+  ASSERT_TRUE(CopyFileA(ZS_DIST_DIR "/zsfind-missing.txt", "zsfind-missing.txt", FALSE));
+  Search("A&B", "");
+  EXPECT_EQ(Text(), ReadFileBytes("zsfind-missing.txt") + place + "\r\n");
+  html = ReadFileBytes(HtmlResult);
+  EXPECT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);
+  EXPECT_NE(html.find("<p>" + place.substr(0, place.size() - 2) + "</p></section>\r\n</body>"),
+            std::string::npos);
+  EXPECT_EQ(testsupport::RunToEnd("cmd.exe /c zsearch.bat a b data.txt"), 9);
 }
 
 TEST_F(ScriptSearch, AppendTwiceInARow) {
