@@ -19,22 +19,21 @@ constexpr std::string_view kUnmodelled{"\r\n\x1A!\0", 5};
 // defines the pair, else one byte. Windows may also take an undefined pair
 // whole, as its default character; read apart is the worse case.
 std::size_t CharLength(std::string_view text, std::size_t at, const TAnsiCodePage& codePage) {
-  return codePage.LeadBytes[static_cast<unsigned char>(text[at])] && at + 1 < text.size() &&
-                 codePage.IsText(text.substr(at, 2))
-             ? 2
-             : 1;
+  const bool lead =
+      codePage.LeadBytes[static_cast<unsigned char>(text[at])] && at + 1 < text.size();
+  return lead && codePage.IsText(text.substr(at, 2)) ? 2 : 1;
 }
 
-// A page whose text is single bytes it defines and lead bytes each with a
-// trail byte it defines after them.
-TAnsiCodePage PageOf(TLeadBytes lead, std::function<bool(unsigned char)> defined,
-                     std::function<bool(unsigned char, unsigned char)> pair) {
+// The text of a page: no byte of `undefined` on its own, and each lead byte
+// followed by a trail byte that `defines` takes with it.
+TAnsiCodePage PageOf(TLeadBytes lead, std::string_view undefined,
+                     bool (*defines)(unsigned char lead, unsigned char trail)) {
   return {lead, [=](std::string_view text) {
             for (std::size_t i = 0; i < text.size(); ++i) {
               const auto c = static_cast<unsigned char>(text[i]);
-              if (!lead[c]
-                      ? !defined(c)
-                      : i + 1 == text.size() || !pair(c, static_cast<unsigned char>(text[++i]))) {
+              if (lead[c]
+                      ? i + 1 == text.size() || !defines(c, static_cast<unsigned char>(text[++i]))
+                      : undefined.find(text[i]) != std::string_view::npos) {
                 return false;
               }
             }
@@ -245,31 +244,21 @@ std::optional<std::size_t> FindLabel(const std::vector<std::string_view>& lines,
 }  // namespace
 
 TAnsiCodePage CodePage932() {
-  return PageOf(
-      ShiftJisLeadBytes(), [](unsigned char) { return true; },
-      [](unsigned char lead, unsigned char trail) {
-        return lead != 0x85 && lead != 0x86 && lead != 0xEB && lead != 0xEC && lead != 0xEF &&
-               IsShiftJisTrail(trail);
-      });
+  return PageOf(ShiftJisLeadBytes(), "", [](unsigned char lead, unsigned char trail) {
+    return std::string_view("\x85\x86\xEB\xEC\xEF").find(static_cast<char>(lead)) ==
+               std::string_view::npos &&
+           IsShiftJisTrail(trail);
+  });
 }
 
-TAnsiCodePage SingleBytePage() {
-  return PageOf({},
-                [](unsigned char c) {
-                  return std::string_view("\x81\x8D\x8F\x90\x9D").find(static_cast<char>(c)) ==
-                         std::string_view::npos;
-                },
-                {});
-}
+TAnsiCodePage SingleBytePage() { return PageOf({}, "\x81\x8D\x8F\x90\x9D", nullptr); }
 
 TAnsiCodePage WideDoubleBytePage() {
   TLeadBytes lead;
   for (unsigned b = 0x81; b <= 0xFE; ++b) lead[b] = true;
-  return PageOf(
-      lead, [](unsigned char) { return true; },
-      [](unsigned char, unsigned char trail) {
-        return std::isalpha(trail) || (trail >= 0x81 && trail <= 0xFE);
-      });
+  return PageOf(lead, "", [](unsigned char, unsigned char trail) {
+    return std::isalpha(trail) || (trail >= 0x81 && trail <= 0xFE);
+  });
 }
 
 std::optional<std::string> EveryNameDefined(std::string_view name) {

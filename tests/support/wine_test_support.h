@@ -56,12 +56,9 @@ void RecordUrlOpens(const std::string& scheme, const std::string& log);
 HWND FindProcessWindow(DWORD pid, const std::function<bool(HWND)>& matches);
 // The first child (at any depth) of `parent` that `matches` accepts, or null.
 HWND FindChildWindow(HWND parent, const std::function<bool(HWND)>& matches);
-// SendMessageA (SendMessageW when `wide`) to a window that may be another
-// process's. SendMessage waits as long as the window's thread does not
-// answer, forever when its program hangs or is stopped by a debugger; this
-// gives up after 10 s (at once once the system calls the thread hung),
-// says so on stderr and answers 0, as for a window that is gone: the test
-// fails with that message instead of running into ctest's time-out.
+// SendMessageA (W when `wide`) to a window that may be another process's.
+// Where SendMessage would wait for ever on a hung program, this gives up
+// after 10 s, says so on stderr and answers 0 as for a window that is gone.
 LRESULT SendBounded(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
                     bool wide = false);
 // A window's text and class name, read as another program reads them.

@@ -134,8 +134,7 @@ TEST_F(ZsfindApp, ForeignHtmlIsReplacedNotSpliced) {
   EXPECT_EQ(Count(Read(kHtml), "<section>"), 1);
 }
 
-// Devices, and a pipe no one writes (made by the test): opening one once
-// kept zsfind waiting for input.
+// Devices, and a pipe no one writes (the test makes it).
 #if defined(_WIN32)
 const std::vector<std::string> kDevices = {"NUL"};
 #else
