@@ -2,7 +2,8 @@
 # Builds the folder a Windows user unzips and runs, its zip, and the per-user
 # installer that installs the same files:
 #   OUT_DIR/zunoseek/      zunoseek.exe zbeep.exe zsfind.exe zsearch.bat zsearcha.bat
-#                          the sample database, helpzs.txt, zreadme.txt, licenses/
+#                          zsfind-missing.txt, the sample database, helpzs.txt,
+#                          zreadme.txt, licenses/
 #   OUT_DIR/zunoseek.zip
 #   OUT_DIR/zunoseek-setup.exe
 # Usage: scripts/release.sh BUILD_DIR OUT_DIR

@@ -25,7 +25,7 @@ export WINEPREFIX=$prefix
 demo=$top/build/demo
 mkdir -p "$demo"
 cp build/win32/ui/zunoseek.exe build/win32/zsfind/zsfind.exe "$demo/"
-cp dist/zsearch.bat dist/zsearcha.bat dist/helpzs.txt dist/zreadme.txt "$demo/"
+cp dist/zsearch.bat dist/zsearcha.bat dist/zsfind-missing.txt dist/helpzs.txt dist/zreadme.txt "$demo/"
 if [[ ! -f $demo/data.txt ]]; then
   if command -v python3 >/dev/null; then
     python3 tools/make_sample_db.py "$demo"

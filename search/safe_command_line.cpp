@@ -21,7 +21,8 @@ bool IsQuotedWhole(std::string_view field) {
   return field.size() >= 2 && field.front() == '"' && field.find('"', 1) == field.size() - 1;
 }
 
-TRefusal CheckField(std::string_view field, const TLeadBytes& leadBytes) {
+TRefusal CheckField(std::string_view field, const TAnsiCodePage& codePage) {
+  const TLeadBytes& leadBytes = codePage.LeadBytes;
   if (field.find('"') != std::string_view::npos && !IsQuotedWhole(field)) return TRefusal::Quote;
   for (std::size_t i = 0; i < field.size(); ++i) {
     const auto c = static_cast<unsigned char>(field[i]);
@@ -36,7 +37,7 @@ TRefusal CheckField(std::string_view field, const TLeadBytes& leadBytes) {
       return TRefusal::Expansion;
     }
   }
-  return TRefusal::None;
+  return codePage.IsText(field) ? TRefusal::None : TRefusal::BrokenCharacter;
 }
 
 // A caret before each operator and caret; a quoted field is left as it is,
@@ -61,15 +62,16 @@ std::string Escaped(std::string_view field, const TLeadBytes& leadBytes) {
 
 TSafeCommandLine SafeCommandLine(std::string_view script, std::string_view word1,
                                  std::string_view word2, std::string_view database,
-                                 const TLeadBytes& leadBytes) {
+                                 const TAnsiCodePage& codePage, std::string_view cmdPrefix) {
   for (std::string_view field : {word1, word2, database}) {
-    if (const TRefusal refusal = CheckField(field, leadBytes); refusal != TRefusal::None) {
+    if (const TRefusal refusal = CheckField(field, codePage); refusal != TRefusal::None) {
       return {{}, refusal};
     }
   }
+  const TLeadBytes& leadBytes = codePage.LeadBytes;
   std::string line = BuildCommandLine(script, Escaped(word1, leadBytes), Escaped(word2, leadBytes),
                                       Escaped(database, leadBytes));
-  if (kCmdLinePrefix.size() + line.size() + kCmdLineSuffix.size() > kCmdLineLimit) {
+  if (cmdPrefix.size() + line.size() + kCmdLineSuffix.size() > kCmdLineLimit) {
     return {{}, TRefusal::TooLong};
   }
   return {std::move(line), TRefusal::None};

@@ -47,7 +47,8 @@ void LaunchSearch(const TSearchRequest& request, TSearchPlatform& platform) {
 
   // Refused before anything starts: no script runs and no result is opened.
   const TSafeCommandLine command =
-      SafeCommandLine(script, first, second, request.DatabaseName, platform.AnsiLeadBytes());
+      SafeCommandLine(script, first, second, request.DatabaseName, platform.AnsiCodePage(),
+                      platform.CmdLinePrefix());
   if (command.Refusal != TRefusal::None) {
     platform.ShowMessage(std::string(RefusalMessage(command.Refusal)));
     return;

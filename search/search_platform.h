@@ -25,8 +25,11 @@ class TSearchPlatform {
   // True for an existing file that is not a directory; bare names are looked
   // up in the current directory.
   virtual bool FileExists(const std::string& name) = 0;
-  // The lead bytes of the ANSI code page the system runs in.
-  virtual TLeadBytes AnsiLeadBytes() = 0;
+  // The ANSI code page the system runs in.
+  virtual TAnsiCodePage AnsiCodePage() = 0;
+  // What Windows puts before a script's command line when it hands the line
+  // to cmd: the command interpreter's path in quotes, /c and a quote.
+  virtual std::string CmdLinePrefix() = 0;
   // Takes the start-up information this process was started with, for the child.
   virtual void TakeStartupInfo() = 0;
   // Starts the command line with the taken start-up information, inheriting

@@ -3,6 +3,7 @@
 #include "platform/file_exists.h"
 #include "platform/system_functions.h"
 
+#include <climits>
 #include <optional>
 #include <vector>
 
@@ -35,13 +36,31 @@ TWin32SearchPlatform::TWin32SearchPlatform(HWND owner, TPump pump, TShowMessage 
 
 bool TWin32SearchPlatform::FileExists(const std::string& name) { return Win32FileExists(name); }
 
-TLeadBytes TWin32SearchPlatform::AnsiLeadBytes() {
+TAnsiCodePage TWin32SearchPlatform::AnsiCodePage() {
   const UINT codePage = GetACP();
-  TLeadBytes lead;
+  TAnsiCodePage page;
   for (unsigned byte = 0x80; byte <= 0xFF; ++byte) {
-    lead[byte] = IsDBCSLeadByteEx(codePage, static_cast<BYTE>(byte)) != FALSE;
+    page.LeadBytes[byte] = IsDBCSLeadByteEx(codePage, static_cast<BYTE>(byte)) != FALSE;
   }
-  return lead;
+  // Only asks whether the text would convert: nothing is converted, the
+  // program passes its texts on as their bytes.
+  page.IsText = [](std::string_view text) {
+    return text.empty() || (text.size() <= static_cast<std::size_t>(INT_MAX) &&
+                            MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text.data(),
+                                                static_cast<int>(text.size()), nullptr, 0) > 0);
+  };
+  return page;
+}
+
+std::string TWin32SearchPlatform::CmdLinePrefix() {
+  // Windows names cmd.exe in the system folder, or (in older versions) as
+  // the variable ComSpec names it: the longer of the two is counted.
+  char folder[MAX_PATH];
+  const UINT length = GetSystemDirectoryA(folder, sizeof folder);
+  std::string interpreter = std::string(folder, length < sizeof folder ? length : 0) + "\\cmd.exe";
+  const std::string comSpec = ReadEnvironment("ComSpec");
+  if (comSpec.size() > interpreter.size()) interpreter = comSpec;
+  return "\"" + interpreter + "\" /c \"";
 }
 
 void TWin32SearchPlatform::TakeStartupInfo() { GetStartupInfoA(&StartupInfo); }

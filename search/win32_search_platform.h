@@ -16,7 +16,8 @@ class TWin32SearchPlatform : public TSearchPlatform {
   TWin32SearchPlatform(HWND owner, TPump pump, TShowMessage showMessage);
 
   bool FileExists(const std::string& name) override;
-  TLeadBytes AnsiLeadBytes() override;
+  TAnsiCodePage AnsiCodePage() override;
+  std::string CmdLinePrefix() override;
   void TakeStartupInfo() override;
   TChildHandle StartChild(const std::string& commandLine,
                           const TChildVariables& variables) override;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class TReadFile {
  public:
@@ -15,8 +16,13 @@ class TReadFile {
   TReadFile& operator=(const TReadFile&) = delete;
   ~TReadFile();
 
-  // False for a missing file, a folder or a file that cannot be opened.
+  // False for a missing file, a folder, a file that cannot be opened, and
+  // for anything that is not a file on a disk: a device (CON, NUL, COM1), a
+  // pipe. A console or a port would keep a search waiting for input from a
+  // window no one sees.
   bool Open(const std::string& path);
+  // Whether the last Open refused the path for not being a file on a disk.
+  bool RefusedDevice() const { return Device; }
   // Bytes read, 0 at the end, -1 on a read error.
   long long Read(unsigned char* buffer, std::size_t size);
   std::optional<std::uint64_t> Size();
@@ -25,6 +31,7 @@ class TReadFile {
  private:
   friend class TFileView;
   std::intptr_t Handle = -1;
+  bool Device = false;
 };
 
 #if !defined(_WIN32)
@@ -123,6 +130,9 @@ bool MakeDirectory(const std::string& path);
 // Moves from over to, replacing to.
 bool MoveReplacing(const std::string& from, const std::string& to);
 bool RemoveFile(const std::string& path);
+// The paths of the files in `folder` (the working folder when empty) whose
+// names end in `suffix`.
+std::vector<std::string> FilesEndingIn(const std::string& folder, std::string_view suffix);
 // Bytes from the system's random source, for names no one can guess.
 bool RandomBytes(unsigned char* buffer, std::size_t size);
 // The process's command line as the system holds it, where it has one.

@@ -1,5 +1,6 @@
 #include "zsfind/file_system.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/mman.h>
@@ -67,10 +68,15 @@ TReadFile::~TReadFile() {
 }
 
 bool TReadFile::Open(const std::string& path) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // O_NONBLOCK: opening a FIFO would wait for a writer (it changes nothing
+  // for a regular file); O_NOCTTY: a terminal never becomes this process's.
+  Device = false;
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) return false;
   struct stat st {};
-  if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+  const bool stated = fstat(fd, &st) == 0;
+  Device = stated && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode);
+  if (!stated || !S_ISREG(st.st_mode)) {
     close(fd);
     return false;
   }
@@ -192,6 +198,21 @@ bool MoveReplacing(const std::string& from, const std::string& to) {
 }
 
 bool RemoveFile(const std::string& path) { return unlink(path.c_str()) == 0; }
+
+std::vector<std::string> FilesEndingIn(const std::string& folder, std::string_view suffix) {
+  std::vector<std::string> paths;
+  DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+  if (dir == nullptr) return paths;
+  while (const dirent* entry = readdir(dir)) {
+    const std::string_view name = entry->d_name;
+    if (entry->d_type != DT_DIR && name.size() > suffix.size() &&
+        name.substr(name.size() - suffix.size()) == suffix) {
+      paths.push_back(folder.empty() ? std::string(name) : folder + "/" + entry->d_name);
+    }
+  }
+  closedir(dir);
+  return paths;
+}
 
 bool RandomBytes(unsigned char* buffer, std::size_t size) {
   return getrandom(buffer, size, 0) == static_cast<ssize_t>(size);

@@ -47,9 +47,14 @@ TReadFile::~TReadFile() {
 }
 
 bool TReadFile::Open(const std::string& path) {
-  // No FILE_FLAG_BACKUP_SEMANTICS: a folder does not open.
-  Handle = FromHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  // No FILE_FLAG_BACKUP_SEMANTICS: a folder does not open. The server of a
+  // named pipe may learn who opened it, but never act as this user.
+  HANDLE file = CreateFileA(
+      path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+      FILE_FLAG_SEQUENTIAL_SCAN | SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION, nullptr);
+  Device = file != INVALID_HANDLE_VALUE && GetFileType(file) != FILE_TYPE_DISK;
+  if (Device) CloseHandle(file);
+  Handle = Device ? -1 : FromHandle(file);
   return Handle != -1;
 }
 
@@ -143,6 +148,24 @@ bool MoveReplacing(const std::string& from, const std::string& to) {
 }
 
 bool RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+
+std::vector<std::string> FilesEndingIn(const std::string& folder, std::string_view suffix) {
+  const std::string prefix = folder.empty() ? folder : folder + "\\";
+  std::vector<std::string> paths;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((prefix + "*" + std::string(suffix)).c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return paths;
+  do {
+    // The pattern matches short names too: the long one must end so.
+    const std::string_view name = found.cFileName;
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name.size() > suffix.size() &&
+        name.substr(name.size() - suffix.size()) == suffix) {
+      paths.push_back(prefix + found.cFileName);
+    }
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  return paths;
+}
 
 bool RandomBytes(unsigned char* buffer, std::size_t size) {
   return RtlGenRandom(buffer, static_cast<ULONG>(size)) != FALSE;

@@ -33,6 +33,8 @@ inline constexpr std::string_view kBadWord =
 inline constexpr std::string_view kNoDatabase = "データベースが指定されていません。";
 inline constexpr std::string_view kDatabaseMissing =
     "データベースのファイルが見つからないか、開けません。";
+inline constexpr std::string_view kNotAFile =
+    "データベースがファイルではありません（CON、COM1 などの装置やパイプは読めません）。";
 inline constexpr std::string_view kReadFailed = "データベースの読み込み中にエラーが起きました。";
 inline constexpr std::string_view kLongRecords =
     "件のレコードは長すぎる（16 MiB を超える）ため、検索していません。";

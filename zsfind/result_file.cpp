@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -16,16 +17,39 @@ bool MakeDirectories(const std::string& path) {
          MakeDirectory(path);
 }
 
+constexpr std::string_view kDigits = "0123456789abcdef";
+constexpr std::string_view kTemporarySuffix = ".zsfind-new";
+constexpr std::size_t kRandomDigits = 16;
+
 // A name beside the target that no one can guess: 64 random bits.
 std::optional<std::string> TemporaryName(const std::string& target) {
-  unsigned char bytes[8];
+  unsigned char bytes[kRandomDigits / 2];
   if (!RandomBytes(bytes, sizeof bytes)) return std::nullopt;
   std::string name = target + ".";
   for (const unsigned char b : bytes) {
-    name.push_back("0123456789abcdef"[b >> 4]);
-    name.push_back("0123456789abcdef"[b & 15]);
+    name.push_back(kDigits[b >> 4]);
+    name.push_back(kDigits[b & 15]);
   }
-  return name + ".zsfind-new";
+  return name.append(kTemporarySuffix);
+}
+
+// Whether a path is one TemporaryName makes: ".", 16 digits, the suffix.
+bool IsTemporaryName(std::string_view path) {
+  const std::size_t tail = 1 + kRandomDigits + kTemporarySuffix.size();
+  if (path.size() <= tail) return false;
+  const std::string_view random = path.substr(path.size() - tail + 1, kRandomDigits);
+  return path[path.size() - tail] == '.' &&
+         random.find_first_not_of(kDigits) == std::string_view::npos;
+}
+
+// Removes what searches killed on the way left in the folder. Called with its
+// lock held: every search that writes there holds it while it runs, so none
+// of them is running. (Where a search locked the same folder under another
+// spelling, its file is open without sharing on Windows and stays.)
+void RemoveLeftovers(const std::string& folder) {
+  for (const std::string& path : FilesEndingIn(folder, kTemporarySuffix)) {
+    if (IsTemporaryName(path)) RemoveFile(path);
+  }
 }
 
 // Copies exactly `count` bytes of the file at `path` to out.
@@ -90,7 +114,9 @@ TResultLocks::TResultLocks(const std::vector<std::string>& targets) {
     // A folder that cannot be made or locked cannot take its result either;
     // that result fails on its own.
     auto lock = std::make_unique<TFolderLock>();
-    if (lock->Lock(folder)) Locks.push_back(std::move(lock));
+    if (!lock->Lock(folder)) continue;
+    RemoveLeftovers(folder);
+    Locks.push_back(std::move(lock));
   }
 }
 

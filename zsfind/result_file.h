@@ -41,7 +41,8 @@ class TResultFile {
 // Holds the locks of the folders the given results lie in, creating the
 // folders where they are missing: one search at a time writes a folder's
 // results. The folders are locked in one order, so that two searches never
-// wait for each other.
+// wait for each other. Once it holds a folder's lock, it removes the
+// temporary results that killed searches left there.
 class TResultLocks {
  public:
   explicit TResultLocks(const std::vector<std::string>& targets);

@@ -49,7 +49,10 @@ std::optional<std::vector<TWordPattern>> Patterns(const TQuery& query, TCharCodi
 
 TOutcome Search(const TQuery& query, const std::vector<TReport*>& reports) {
   TReadFile database;
-  if (!database.Open(query.Database)) return Failed(kExitDatabaseProblem, zsmsg::kDatabaseMissing);
+  if (!database.Open(query.Database)) {
+    return Failed(kExitDatabaseProblem,
+                  database.RefusedDevice() ? zsmsg::kNotAFile : zsmsg::kDatabaseMissing);
+  }
   const std::optional<TDetectedEncoding> detected = DetectEncoding(database);
   if (!detected) return Failed(kExitDatabaseProblem, zsmsg::kReadFailed);
   const TCharCoding coding = CodingOf(detected->Encoding);

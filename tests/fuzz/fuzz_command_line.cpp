@@ -1,11 +1,12 @@
 // Arbitrary words and database names, under code page 932, a single-byte code
-// page and a wider double-byte one: every request is either refused or, read
-// by the model of cmd with every variable name defined, reaches the script as
-// the typed fields' pieces with nothing expanded and no operator acting; and
-// neither shipped script, started by zunoseek or by hand with those
-// arguments, runs a line in which an operator acts or typed text stands.
+// page and a wider double-byte one (each with bytes it does not define), and
+// behind a command interpreter's path of any length: every request is either
+// refused or, read by the model of cmd with every variable name defined,
+// reaches the script as the typed fields' pieces with nothing expanded and no
+// operator acting, within cmd's length; and neither shipped script, started
+// by zunoseek or by hand with those arguments, runs a line in which typed
+// text stands or an operator of its own acts.
 
-#include "encoding/shift_jis.h"
 #include "search/safe_command_line.h"
 #include "tests/search/cmd_model.h"
 #include "zsfind/launcher_values.h"
@@ -29,22 +30,19 @@ void Check(bool condition) {
 
 struct TScript {
   std::string Text;
-  std::string Command;  // the one command it runs when zunoseek starts it
+  cmdmodel::TScriptRun Run;  // what it runs when zunoseek starts it with plain fields
 };
 
 std::vector<TScript> gScripts;
 
-TLeadBytes SomeLeadBytes(FuzzedDataProvider& input) {
+TAnsiCodePage SomeCodePage(FuzzedDataProvider& input) {
   switch (input.ConsumeIntegralInRange(0, 2)) {
     case 0:
-      return ShiftJisLeadBytes();
+      return cmdmodel::CodePage932();
     case 1:
-      return {};
-    default: {
-      TLeadBytes lead;
-      for (unsigned b = 0x81; b <= 0xFE; ++b) lead[b] = true;  // as code pages 936, 949, 950
-      return lead;
-    }
+      return cmdmodel::SingleBytePage();
+    default:
+      return cmdmodel::WideDoubleBytePage();
   }
 }
 
@@ -53,7 +51,7 @@ TLeadBytes SomeLeadBytes(FuzzedDataProvider& input) {
 std::string SomeField(FuzzedDataProvider& input) {
   // The array's size counts its final NUL, which is one of the bytes.
   static constexpr char kList[] =
-      "aZ0 \t,;=\"%!^&|<>()\\:@\r\n\x1A\x0B\x81\x83\x95\x9F\xE0\xFC\x40\x5C\x7C\x5E\xA0\xFF";
+      "aZ0 \t,;=\"%!^&|<>()\\:@\r\n\x1A\x0B\x81\x83\x85\x95\x9F\xE0\xFC\x40\x5C\x7C\x5E\xA0\xFF";
   static constexpr std::string_view kBytes{kList, sizeof kList};
   std::string field;
   const std::size_t length = input.ConsumeIntegralInRange<std::size_t>(0, 12);
@@ -92,29 +90,29 @@ std::vector<std::string> ProgramArguments(const std::string& command) {
 }
 
 void CheckScripts(const std::vector<std::string>& args, const std::string& w1,
-                  const std::string& w2, const std::string& db, const TLeadBytes& lead) {
+                  const std::string& w2, const std::string& db, const TAnsiCodePage& lead) {
   const auto environment = LauncherEnvironment(w1, w2, db);
   for (const TScript& script : gScripts) {
     const cmdmodel::TScriptRun started =
         cmdmodel::RunScript(script.Text, args, environment, cmdmodel::kScriptFolder, lead);
-    Check(started.Operators.empty() && !started.Unmodelled);
-    Check(started.Commands == std::vector<std::string>{script.Command});
-    const TOptions options =
-        ParseOptions(WithLauncherValues(ProgramArguments(script.Command), [&](const char* name) {
-          return environment.at(name).c_str();
-        }));
+    Check(started.Operators == script.Run.Operators && !started.Unmodelled);
+    Check(started.Commands == script.Run.Commands);
+    const TOptions options = ParseOptions(
+        WithLauncherValues(ProgramArguments(script.Run.Commands.back()),
+                           [&](const char* name) { return environment.at(name).c_str(); }));
     Check(options.Operands == std::vector<std::string>{cmdmodel::WithoutQuotes(w1),
                                                        cmdmodel::WithoutQuotes(w2),
                                                        cmdmodel::WithoutQuotes(db)});
 
     const cmdmodel::TScriptRun byHand = cmdmodel::RunScript(
         script.Text, args, {{"HOMEDRIVE", "C:"}}, cmdmodel::kScriptFolder, lead);
-    Check(byHand.Operators.empty() && !byHand.Unmodelled && byHand.Commands.size() == 1);
+    Check(byHand.Operators == script.Run.Operators && !byHand.Unmodelled &&
+          byHand.Commands.size() == script.Run.Commands.size());
     std::vector<std::string> expected;
     for (std::size_t i = 1; i <= 4; ++i) {
       expected.push_back(i < args.size() ? cmdmodel::WithoutQuotes(args[i]) : "");
     }
-    Check(ParseScriptArgs(byHand.Commands[0]) == expected);
+    Check(ParseScriptArgs(byHand.Commands.back()) == expected);
   }
 }
 
@@ -122,20 +120,21 @@ void CheckScripts(const std::vector<std::string>& args, const std::string& w1,
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   for (const char* name : {"zsearch.bat", "zsearcha.bat"}) {
-    TScript script{ReadScript(name), {}};
-    const cmdmodel::TScriptRun run =
-        cmdmodel::RunScript(script.Text, {name, "a", "a", "d"}, LauncherEnvironment("a", "a", "d"),
-                            cmdmodel::kScriptFolder, ShiftJisLeadBytes());
-    Check(run.Commands.size() == 1);
-    script.Command = run.Commands[0];
-    gScripts.push_back(std::move(script));
+    const std::string text = ReadScript(name);
+    gScripts.push_back(
+        {text, cmdmodel::RunScript(text, {name, "a", "a", "d"}, LauncherEnvironment("a", "a", "d"),
+                                   cmdmodel::kScriptFolder, cmdmodel::CodePage932())});
+    Check(!gScripts.back().Run.Commands.empty() && !gScripts.back().Run.Unmodelled);
   }
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   FuzzedDataProvider input(data, size);
-  const TLeadBytes lead = SomeLeadBytes(input);
+  const TAnsiCodePage lead = SomeCodePage(input);
+  // "C:\...\cmd.exe" /c ", with a system folder of any length.
+  const std::string prefix =
+      "\"" + std::string(input.ConsumeIntegralInRange<std::size_t>(2, 260), 'x') + "\" /c \"";
   std::string w1 = SomeField(input);
   if (input.ConsumeIntegralInRange(0, 15) == 0) {
     w1.insert(0, input.ConsumeIntegralInRange<std::size_t>(4000, 4100), 'w');
@@ -144,9 +143,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   if (w2.empty()) w2 = w1;  // as the launcher passes a lone word
   const std::string db = SomeField(input);
 
-  const TSafeCommandLine command = SafeCommandLine("zsearch.bat", w1, w2, db, lead);
+  const TSafeCommandLine command = SafeCommandLine("zsearch.bat", w1, w2, db, lead, prefix);
   if (command.Refusal != TRefusal::None) return 0;
-  Check(kCmdLinePrefix.size() + command.Line.size() + kCmdLineSuffix.size() <= kCmdLineLimit);
+  Check(prefix.size() + command.Line.size() + kCmdLineSuffix.size() <= kCmdLineLimit);
 
   const cmdmodel::TLaunch launch =
       cmdmodel::LaunchThroughCmd(command.Line, lead, cmdmodel::EveryNameDefined);

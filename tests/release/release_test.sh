@@ -28,9 +28,9 @@ export WINEPREFIX=$prefix
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-};winemenubuilder.exe=d"
 app=$prefix/drive_c/zunoseek
 (cd "$prefix/drive_c" && cmake -E tar xf "$work/out/zunoseek.zip")
-for f in zunoseek.exe zbeep.exe zsfind.exe zsearch.bat zsearcha.bat helpzs.txt zreadme.txt \
-  data.txt 番号順.txt 著者名.txt 年代順.txt 分類順.txt 論文名.txt licenses/README-licenses.txt \
-  licenses/zunoseek-license.txt licenses/dune-license.txt licenses/dune.bmp \
+for f in zunoseek.exe zbeep.exe zsfind.exe zsearch.bat zsearcha.bat zsfind-missing.txt \
+  helpzs.txt zreadme.txt data.txt 番号順.txt 著者名.txt 年代順.txt 分類順.txt 論文名.txt \
+  licenses/README-licenses.txt licenses/zunoseek-license.txt licenses/dune-license.txt licenses/dune.bmp \
   licenses/kanjidic2-license.txt licenses/unicode-license.txt licenses/glibc-locales-copyright.txt; do
   [[ -f $app/$f ]] || fail "$f is not in the zip"
 done

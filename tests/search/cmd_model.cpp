@@ -1,5 +1,7 @@
 #include "tests/search/cmd_model.h"
 
+#include "encoding/shift_jis.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -13,9 +15,30 @@ constexpr std::string_view kOperators = "&|<>()";
 // and ! (delayed expansion may be switched on for every cmd in the registry).
 constexpr std::string_view kUnmodelled{"\r\n\x1A!\0", 5};
 
-// A character of the line: a lead byte with the byte after it, else one byte.
-std::size_t CharLength(std::string_view text, std::size_t at, const TLeadBytes& leadBytes) {
-  return leadBytes[static_cast<unsigned char>(text[at])] && at + 1 < text.size() ? 2 : 1;
+// A character of the line: a lead byte with the byte after it when the page
+// defines the pair, else one byte. Windows may also take an undefined pair
+// whole, as its default character; read apart is the worse case.
+std::size_t CharLength(std::string_view text, std::size_t at, const TAnsiCodePage& codePage) {
+  const bool lead =
+      codePage.LeadBytes[static_cast<unsigned char>(text[at])] && at + 1 < text.size();
+  return lead && codePage.IsText(text.substr(at, 2)) ? 2 : 1;
+}
+
+// The text of a page: no byte of `undefined` on its own, and each lead byte
+// followed by a trail byte that `defines` takes with it.
+TAnsiCodePage PageOf(TLeadBytes lead, std::string_view undefined,
+                     bool (*defines)(unsigned char lead, unsigned char trail)) {
+  return {lead, [=](std::string_view text) {
+            for (std::size_t i = 0; i < text.size(); ++i) {
+              const auto c = static_cast<unsigned char>(text[i]);
+              if (lead[c]
+                      ? i + 1 == text.size() || !defines(c, static_cast<unsigned char>(text[++i]))
+                      : undefined.find(text[i]) != std::string_view::npos) {
+                return false;
+              }
+            }
+            return true;
+          }};
 }
 
 bool Is(std::string_view text, std::size_t at, char c) { return at < text.size() && text[at] == c; }
@@ -27,20 +50,20 @@ std::string Upper(std::string_view text) {
 }
 
 // The end of the name after a % at `at`: the next % or colon, or the end.
-std::size_t NameEnd(std::string_view line, std::size_t at, const TLeadBytes& leadBytes) {
+std::size_t NameEnd(std::string_view line, std::size_t at, const TAnsiCodePage& codePage) {
   std::size_t end = at + 1;
   while (end < line.size() && line[end] != '%' && line[end] != ':') {
-    end += CharLength(line, end, leadBytes);
+    end += CharLength(line, end, codePage);
   }
   if (Is(line, end, ':') && Is(line, end + 1, '%')) ++end;  // "%NAME:%" names "NAME:"
   return end;
 }
 
 // Copies the character at `at` and moves past it, unless it is a %.
-bool CopiedUnlessPercent(std::string_view line, std::size_t& at, const TLeadBytes& leadBytes,
+bool CopiedUnlessPercent(std::string_view line, std::size_t& at, const TAnsiCodePage& codePage,
                          std::string& out) {
   if (line[at] == '%') return false;
-  const std::size_t n = CharLength(line, at, leadBytes);
+  const std::size_t n = CharLength(line, at, codePage);
   out.append(line.substr(at, n));
   at += n;
   return true;
@@ -48,12 +71,12 @@ bool CopiedUnlessPercent(std::string_view line, std::size_t& at, const TLeadByte
 
 // Percent expansion on a command line (cmd /c): an undefined %NAME% stays as
 // it is, and the scan goes on after its first %.
-std::string ExpandCommandLine(std::string_view line, const TLeadBytes& leadBytes,
+std::string ExpandCommandLine(std::string_view line, const TAnsiCodePage& codePage,
                               const TLookup& environment, TParsedLine& parsed) {
   std::string out;
   for (std::size_t i = 0; i < line.size();) {
-    if (CopiedUnlessPercent(line, i, leadBytes, out)) continue;
-    const std::size_t end = NameEnd(line, i, leadBytes);
+    if (CopiedUnlessPercent(line, i, codePage, out)) continue;
+    const std::size_t end = NameEnd(line, i, codePage);
     if (end < line.size()) {
       if (const auto value = environment(line.substr(i + 1, end - i - 1))) {
         ++parsed.Expansions;
@@ -75,14 +98,14 @@ std::string ExpandCommandLine(std::string_view line, const TLeadBytes& leadBytes
 // undefined); a lone % is dropped.
 std::string ExpandScriptLine(std::string_view line, const std::vector<std::string>& arguments,
                              const TLookup& environment, std::string_view scriptFolder,
-                             const TLeadBytes& leadBytes, TParsedLine& parsed) {
+                             const TAnsiCodePage& codePage, TParsedLine& parsed) {
   const auto argument = [&](char digit) {
     const std::size_t n = static_cast<std::size_t>(digit - '0');
     return n < arguments.size() ? arguments[n] : std::string();
   };
   std::string out;
   for (std::size_t i = 0; i < line.size();) {
-    if (CopiedUnlessPercent(line, i, leadBytes, out)) {
+    if (CopiedUnlessPercent(line, i, codePage, out)) {
       continue;
     } else if (Is(line, i + 1, '%')) {
       out.push_back('%');
@@ -110,7 +133,7 @@ std::string ExpandScriptLine(std::string_view line, const std::vector<std::strin
       }
       i = digit + 1;
     } else {
-      const std::size_t end = NameEnd(line, i, leadBytes);
+      const std::size_t end = NameEnd(line, i, codePage);
       if (end == line.size()) {
         ++i;
       } else if (line[end] == ':') {
@@ -127,10 +150,10 @@ std::string ExpandScriptLine(std::string_view line, const std::vector<std::strin
 
 // Quotes, carets and operators: inside double quotes every character is
 // taken as it is; outside, ^ escapes the next character and is dropped.
-void ReadSpecials(std::string_view line, const TLeadBytes& leadBytes, TParsedLine& parsed) {
+void ReadSpecials(std::string_view line, const TAnsiCodePage& codePage, TParsedLine& parsed) {
   bool quoted = false;
   for (std::size_t i = 0; i < line.size();) {
-    std::size_t n = CharLength(line, i, leadBytes);
+    std::size_t n = CharLength(line, i, codePage);
     const char c = line[i];
     if (n == 1 && kUnmodelled.find(c) != std::string_view::npos) parsed.Unmodelled = true;
     if (n == 1 && c == '"') {
@@ -140,7 +163,7 @@ void ReadSpecials(std::string_view line, const TLeadBytes& leadBytes, TParsedLin
         parsed.Unmodelled = true;  // a last caret joins the next line
         return;
       }
-      n = CharLength(line, i, leadBytes);
+      n = CharLength(line, i, codePage);
       if (n == 1 && kUnmodelled.find(line[i]) != std::string_view::npos) parsed.Unmodelled = true;
     } else if (n == 1 && !quoted && kOperators.find(c) != std::string_view::npos) {
       parsed.Operators.emplace_back(1, c);
@@ -152,13 +175,13 @@ void ReadSpecials(std::string_view line, const TLeadBytes& leadBytes, TParsedLin
 
 // The arguments of a batch file: split at delimiters outside quotes, the
 // quotes kept; the first is the script's name.
-std::vector<std::string> SplitArguments(std::string_view text, const TLeadBytes& leadBytes) {
+std::vector<std::string> SplitArguments(std::string_view text, const TAnsiCodePage& codePage) {
   std::vector<std::string> arguments;
   std::string current;
   bool quoted = false;
   bool open = false;
   for (std::size_t i = 0; i < text.size();) {
-    const std::size_t n = CharLength(text, i, leadBytes);
+    const std::size_t n = CharLength(text, i, codePage);
     if (n == 1 && !quoted && kDelimiters.find(text[i]) != std::string_view::npos) {
       if (open) arguments.push_back(std::move(current));
       current.clear();
@@ -220,17 +243,35 @@ std::optional<std::size_t> FindLabel(const std::vector<std::string_view>& lines,
 
 }  // namespace
 
+TAnsiCodePage CodePage932() {
+  return PageOf(ShiftJisLeadBytes(), "", [](unsigned char lead, unsigned char trail) {
+    return std::string_view("\x85\x86\xEB\xEC\xEF").find(static_cast<char>(lead)) ==
+               std::string_view::npos &&
+           IsShiftJisTrail(trail);
+  });
+}
+
+TAnsiCodePage SingleBytePage() { return PageOf({}, "\x81\x8D\x8F\x90\x9D", nullptr); }
+
+TAnsiCodePage WideDoubleBytePage() {
+  TLeadBytes lead;
+  for (unsigned b = 0x81; b <= 0xFE; ++b) lead[b] = true;
+  return PageOf(lead, "", [](unsigned char, unsigned char trail) {
+    return std::isalpha(trail) || (trail >= 0x81 && trail <= 0xFE);
+  });
+}
+
 std::optional<std::string> EveryNameDefined(std::string_view name) {
   if (name.empty()) return std::nullopt;
   return "\"&x&\"";
 }
 
-TLaunch LaunchThroughCmd(std::string_view commandLine, const TLeadBytes& leadBytes,
+TLaunch LaunchThroughCmd(std::string_view commandLine, const TAnsiCodePage& codePage,
                          const TLookup& environment) {
   TLaunch launch;
-  ReadSpecials(ExpandCommandLine(commandLine, leadBytes, environment, launch.Parsed), leadBytes,
+  ReadSpecials(ExpandCommandLine(commandLine, codePage, environment, launch.Parsed), codePage,
                launch.Parsed);
-  launch.Arguments = SplitArguments(launch.Parsed.Text, leadBytes);
+  launch.Arguments = SplitArguments(launch.Parsed.Text, codePage);
   return launch;
 }
 
@@ -256,7 +297,7 @@ std::vector<std::string> ExpectedPieces(std::string_view field) {
 
 TScriptRun RunScript(std::string_view script, const std::vector<std::string>& arguments,
                      const std::map<std::string, std::string>& environment,
-                     std::string_view scriptFolder, const TLeadBytes& leadBytes) {
+                     std::string_view scriptFolder, const TAnsiCodePage& codePage) {
   std::vector<std::string_view> lines;
   for (std::size_t start = 0; start < script.size();) {
     const std::size_t end = std::min(script.find("\r\n", start), script.size());
@@ -273,8 +314,8 @@ TScriptRun RunScript(std::string_view script, const std::vector<std::string>& ar
   TScriptRun run;
   for (std::size_t at = 0, steps = 0; at < lines.size() && steps < 1000; ++at, ++steps) {
     TParsedLine line;
-    ReadSpecials(ExpandScriptLine(lines[at], arguments, lookup, scriptFolder, leadBytes, line),
-                 leadBytes, line);
+    ReadSpecials(ExpandScriptLine(lines[at], arguments, lookup, scriptFolder, codePage, line),
+                 codePage, line);
     run.Operators.insert(run.Operators.end(), line.Operators.begin(), line.Operators.end());
     run.Unmodelled = run.Unmodelled || line.Unmodelled;
     std::string_view rest = line.Text;
@@ -291,11 +332,14 @@ TScriptRun RunScript(std::string_view script, const std::vector<std::string>& ar
       jump = FindLabel(lines, rest);
       run.Unmodelled = run.Unmodelled || !jump;
     } else if (command == "IF") {
-      const std::string defined = Upper(NextWord(rest));
-      const std::string name = Upper(NextWord(rest));
+      std::string test = Upper(NextWord(rest));
+      const bool negated = test == "NOT";
+      if (negated) test = Upper(NextWord(rest));
+      const std::string operand = Upper(NextWord(rest));
       const std::string go = Upper(NextWord(rest));
-      if (defined != "DEFINED" || go != "GOTO") run.Unmodelled = true;
-      if (variables.count(name) != 0) {
+      const bool holds = test == "DEFINED" ? variables.count(operand) != 0 : operand == "0";
+      if ((test != "DEFINED" && test != "ERRORLEVEL") || go != "GOTO") run.Unmodelled = true;
+      if (holds != negated) {
         jump = FindLabel(lines, rest);
         run.Unmodelled = run.Unmodelled || !jump;
       }

@@ -37,7 +37,7 @@ struct TLaunch {
   TParsedLine Parsed;
   std::vector<std::string> Arguments;
 };
-TLaunch LaunchThroughCmd(std::string_view commandLine, const TLeadBytes& leadBytes,
+TLaunch LaunchThroughCmd(std::string_view commandLine, const TAnsiCodePage& codePage,
                          const TLookup& environment);
 
 // %~N of an argument: one double quote taken off each end.
@@ -50,7 +50,8 @@ std::vector<std::string> ExpectedPieces(std::string_view field);
 
 // A batch script run line by line with the arguments (%0 first) and the
 // environment; knows the lines the shipped scripts use: @echo off, rem,
-// setlocal, set, if defined NAME goto LABEL, goto, :label and programs.
+// setlocal, set, if [not] defined NAME / errorlevel N goto LABEL, goto,
+// :label and programs, each of which ends with exit code 0.
 struct TScriptRun {
   std::vector<std::string> Commands;  // the programs started, as cmd read their lines
   std::vector<std::string> Operators;
@@ -58,7 +59,15 @@ struct TScriptRun {
 };
 TScriptRun RunScript(std::string_view script, const std::vector<std::string>& arguments,
                      const std::map<std::string, std::string>& environment,
-                     std::string_view scriptFolder, const TLeadBytes& leadBytes);
+                     std::string_view scriptFolder, const TAnsiCodePage& codePage);
+
+// Code page 932 (rows 85, 86, EB, EC and EF and trail bytes below 40, 7F and
+// above FC undefined); a single-byte page that leaves 81, 8D, 8F, 90 and 9D
+// undefined, as 1252 does; a double-byte page with lead bytes 81-FE whose
+// trail bytes are letters and 81-FE, as 949's: | and ^ are none.
+TAnsiCodePage CodePage932();
+TAnsiCodePage SingleBytePage();
+TAnsiCodePage WideDoubleBytePage();
 
 // The script's folder in the model's runs (%~dp0), and the drive of HOMEDRIVE.
 inline constexpr std::string_view kScriptFolder = "C:\\zunoseek\\";

@@ -1,7 +1,6 @@
 // The search launcher's decisions and their order, against a platform that
 // records every call.
 
-#include "encoding/shift_jis.h"
 #include "search/command_line.h"
 #include "search/safe_command_line.h"
 #include "search/search_launcher.h"
@@ -16,6 +15,8 @@
 
 namespace {
 
+constexpr std::string_view kPrefix = "\"C:\\Windows\\system32\\cmd.exe\" /c \"";
+
 class TRecordingPlatform : public TSearchPlatform {
  public:
   std::vector<std::string> Calls;
@@ -26,14 +27,15 @@ class TRecordingPlatform : public TSearchPlatform {
   int InputBeforeEnd = 0;                // wake-ups for messages before the child ends
   std::function<void()> OnPump = [] {};  // what dispatching a message does
   int NextChild = 1;
-  TLeadBytes LeadBytes = ShiftJisLeadBytes();
+  TAnsiCodePage CodePage = cmdmodel::CodePage932();
   TChildVariables Variables;  // those given with the last start
 
   bool FileExists(const std::string& name) override {
     Calls.push_back("exists " + name);
     return Files.count(name) != 0;
   }
-  TLeadBytes AnsiLeadBytes() override { return LeadBytes; }
+  TAnsiCodePage AnsiCodePage() override { return CodePage; }
+  std::string CmdLinePrefix() override { return std::string(kPrefix); }
   void TakeStartupInfo() override { Calls.push_back("startupinfo"); }
   TChildHandle StartChild(const std::string& line, const TChildVariables& variables) override {
     Calls.push_back("start " + line);
@@ -100,7 +102,7 @@ TEST(CommandLine, ResultPathIsTheDriveValueFollowedByTheSuffix) {
 // Every accepted request, read by the model of cmd with every variable name
 // defined: nothing expands, no operator acts, and the script's %~1, %~2 ...
 // are the typed fields' pieces.
-void ExpectReachesTheScriptAsTyped(const std::string& line, const TLeadBytes& lead,
+void ExpectReachesTheScriptAsTyped(const std::string& line, const TAnsiCodePage& lead,
                                    const std::vector<std::string_view>& fields) {
   const cmdmodel::TLaunch launch =
       cmdmodel::LaunchThroughCmd(line, lead, cmdmodel::EveryNameDefined);
@@ -119,12 +121,13 @@ void ExpectReachesTheScriptAsTyped(const std::string& line, const TLeadBytes& le
 }
 
 TEST(SafeCommandLine, EveryFieldReachesTheScriptAsTypedOrIsRefused) {
-  const TLeadBytes sjis = ShiftJisLeadBytes();
-  const TLeadBytes singleByte;  // code page 1252, or 65001: every byte its own character
-  const std::string longWord(4081, 'w');
+  const TAnsiCodePage sjis = cmdmodel::CodePage932();
+  const TAnsiCodePage singleByte = cmdmodel::SingleBytePage();  // every byte its own character
+  const TAnsiCodePage wide = cmdmodel::WideDoubleBytePage();
+  const std::string longWord(4070, 'w');
   struct TCase {
     std::string w1, w2, db;
-    const TLeadBytes& lead;
+    const TAnsiCodePage& lead;
     std::string line;  // empty when refused
     TRefusal refusal;
   };
@@ -159,12 +162,17 @@ TEST(SafeCommandLine, EveryFieldReachesTheScriptAsTypedOrIsRefused) {
       {"a\x83", "b", "d", sjis, "", TRefusal::BrokenCharacter},
       {"\x83 &calc", "b", "d", sjis, "", TRefusal::BrokenCharacter},
       {"a", "b", "\"C:\\\x83\"", sjis, "", TRefusal::BrokenCharacter},
-      // What cmd receives counts, carets included.
+      // Bytes the code page does not define, which Windows may read apart.
+      {"\x85|calc", "b", "d", sjis, "", TRefusal::BrokenCharacter},
+      {"a", "\x81^|calc", "d", wide, "", TRefusal::BrokenCharacter},
+      {"a\x81", "b", "d", singleByte, "", TRefusal::BrokenCharacter},
+      // What cmd receives counts, carets and the interpreter's path included
+      // (a prefix of 12 characters, cmd.exe /c ", would have let this pass).
       {longWord, longWord, "ddd", sjis, "", TRefusal::TooLong},
       {std::string(2041, '&'), std::string(2041, '&'), "d", sjis, "", TRefusal::TooLong},
   };
   for (const TCase& c : cases) {
-    const TSafeCommandLine got = SafeCommandLine("zsearch.bat", c.w1, c.w2, c.db, c.lead);
+    const TSafeCommandLine got = SafeCommandLine("zsearch.bat", c.w1, c.w2, c.db, c.lead, kPrefix);
     EXPECT_EQ(got.Refusal, c.refusal) << c.w1.substr(0, 20) << " " << c.db;
     EXPECT_EQ(got.Line, c.line);
     if (got.Refusal == TRefusal::None)
@@ -172,13 +180,13 @@ TEST(SafeCommandLine, EveryFieldReachesTheScriptAsTypedOrIsRefused) {
   }
   // The long accepted line is cmd's limit exactly; one byte more is refused.
   const std::string longest = "zsearch.bat " + longWord + " " + longWord + " dd";
-  EXPECT_EQ(kCmdLinePrefix.size() + longest.size() + kCmdLineSuffix.size(), kCmdLineLimit);
+  EXPECT_EQ(kPrefix.size() + longest.size() + kCmdLineSuffix.size(), kCmdLineLimit);
 }
 
 // The model is a fair judge: it finds what the earlier launcher let through
 // (the caret pass by code page 932 always, and % passed as typed).
 TEST(CmdModel, FindsWhatRunsOrChanges) {
-  const TLeadBytes sjis = ShiftJisLeadBytes();
+  const TAnsiCodePage sjis = cmdmodel::CodePage932();
   const auto pathValue = [](std::string_view name) -> std::optional<std::string> {
     if (name == "PATH") return "C:\\a&b";
     return std::nullopt;
@@ -189,10 +197,11 @@ TEST(CmdModel, FindsWhatRunsOrChanges) {
   EXPECT_EQ(percent.Parsed.Operators, std::vector<std::string>{"&"});
   EXPECT_EQ(percent.Parsed.Text, "zsearch.bat C:\\a&b %X% 50% d");
 
-  // ポ's trail byte is | under code page 1252.
-  EXPECT_EQ(
-      cmdmodel::LaunchThroughCmd("zsearch.bat \x83| d", TLeadBytes(), pathValue).Parsed.Operators,
-      std::vector<std::string>{"|"});
+  // ポ's trail byte is | under code page 1252, and no trail byte under 949.
+  for (const TAnsiCodePage& page : {cmdmodel::SingleBytePage(), cmdmodel::WideDoubleBytePage()}) {
+    EXPECT_EQ(cmdmodel::LaunchThroughCmd("zsearch.bat \x83| d", page, pathValue).Parsed.Operators,
+              std::vector<std::string>{"|"});
+  }
 
   // a"&calc passed twice: one argument a"&calc a"&calc for cmd, which the
   // script's own line "%~1" then opens.

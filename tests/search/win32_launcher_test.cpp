@@ -101,7 +101,7 @@ class Win32Launcher : public ::testing::Test {
 
 TEST_F(Win32Launcher, RunsInAJapaneseAnsiCodePage) {
   EXPECT_EQ(GetACP(), 932u);
-  EXPECT_EQ(Platform.AnsiLeadBytes(), ShiftJisLeadBytes());
+  EXPECT_EQ(Platform.AnsiCodePage().LeadBytes, ShiftJisLeadBytes());
 }
 
 TEST_F(Win32Launcher, TextAndHtmlSearchesRunTheScriptAndOpenTheirResult) {
@@ -161,6 +161,11 @@ TEST_F(Win32Launcher, RefusedRequestsStartNoScriptAndOpenNoResult) {
       {"%ZS_OPEN%", "data.txt", TRefusal::Expansion},
       {"a", "d\r\necho>pwned4.txt", TRefusal::ControlCharacter},
       {"表\x83", "data.txt", TRefusal::BrokenCharacter},
+      // A pair code page 932 does not define.
+      {"\x85|echo>pwned7.txt", "data.txt", TRefusal::BrokenCharacter},
+      // Within 8191 characters behind cmd.exe /c ", not behind the path of
+      // the system's cmd.exe.
+      {std::string(4075, 'w'), "data.txt", TRefusal::TooLong},
       // Two copies of the word: longer than cmd's 8191 characters.
       {std::string(4090, 'w') + "&echo>pwned6.txt", "data.txt", TRefusal::TooLong},
       // Longer than any command line Windows can start.
@@ -174,8 +179,8 @@ TEST_F(Win32Launcher, RefusedRequestsStartNoScriptAndOpenNoResult) {
   }
   EXPECT_TRUE(Args().empty());
   EXPECT_TRUE(Opens(0).empty());
-  for (const char* pwned :
-       {"pwned1.txt", "pwned2.txt", "pwned3.txt", "pwned4.txt", "pwned5.txt", "pwned6.txt"}) {
+  for (const char* pwned : {"pwned1.txt", "pwned2.txt", "pwned3.txt", "pwned4.txt", "pwned5.txt",
+                            "pwned6.txt", "pwned7.txt"}) {
     EXPECT_FALSE(Win32FileExists(pwned)) << pwned;
   }
   SetEnvironmentVariableA("ZS_OPEN", nullptr);

@@ -17,7 +17,7 @@ TDialogRecord Record(HWND box) {
   r.Box = box;
   r.Title = WindowText(box);
   if (HWND text = GetDlgItem(box, kMessageText)) r.Text = WindowText(text);
-  r.Icon = reinterpret_cast<HICON>(SendDlgItemMessageA(box, kMessageIcon, STM_GETICON, 0, 0));
+  r.Icon = reinterpret_cast<HICON>(SendBounded(GetDlgItem(box, kMessageIcon), STM_GETICON));
   GetWindowRect(box, &r.Rect);
   r.Owner = GetWindow(box, GW_OWNER);
   r.OwnerEnabled = r.Owner == nullptr || IsWindowEnabled(r.Owner);

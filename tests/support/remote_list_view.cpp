@@ -1,5 +1,7 @@
 #include "tests/support/remote_list_view.h"
 
+#include "tests/support/wine_test_support.h"
+
 #include <commctrl.h>
 
 namespace testsupport {
@@ -47,13 +49,13 @@ std::optional<RECT> ListViewItemLabel(HWND listView, const std::string& text) {
   find.psz = page.At(kText);
   page.Write(0, &find, sizeof find);
   page.Write(kText, text.c_str(), text.size() + 1);
-  const auto item = SendMessageA(listView, LVM_FINDITEMA, static_cast<WPARAM>(-1),
-                                 reinterpret_cast<LPARAM>(page.At(0)));
+  const auto item = SendBounded(listView, LVM_FINDITEMA, static_cast<WPARAM>(-1),
+                                reinterpret_cast<LPARAM>(page.At(0)));
   if (item < 0) return std::nullopt;
   RECT r{LVIR_LABEL, 0, 0, 0};
   page.Write(0, &r, sizeof r);
-  if (!SendMessageA(listView, LVM_GETITEMRECT, static_cast<WPARAM>(item),
-                    reinterpret_cast<LPARAM>(page.At(0)))) {
+  if (!SendBounded(listView, LVM_GETITEMRECT, static_cast<WPARAM>(item),
+                   reinterpret_cast<LPARAM>(page.At(0)))) {
     return std::nullopt;
   }
   page.Read(0, &r, sizeof r);

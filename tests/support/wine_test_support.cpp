@@ -1,5 +1,6 @@
 #include "tests/support/wine_test_support.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -168,13 +169,24 @@ HWND FindChildWindow(HWND parent, const std::function<bool(HWND)>& matches) {
   return query.Found;
 }
 
+LRESULT SendBounded(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool wide) {
+  constexpr UINT kTimeoutMs = 10000;
+  DWORD_PTR result = 0;
+  const auto send = wide ? SendMessageTimeoutW : SendMessageTimeoutA;
+  if (!send(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kTimeoutMs, &result) &&
+      IsWindow(window)) {
+    std::fprintf(stderr, "window %p did not answer message 0x%X within %u ms: its program hangs\n",
+                 static_cast<void*>(window), message, kTimeoutMs);
+  }
+  return static_cast<LRESULT>(result);
+}
+
 std::string WindowText(HWND window) {
   // WM_GETTEXT reads the text of another program's control too. Rich Edit
   // gives its length in characters: room for two bytes each.
-  std::string text(static_cast<std::size_t>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0)) * 2 + 1,
-                   '\0');
+  std::string text(static_cast<std::size_t>(SendBounded(window, WM_GETTEXTLENGTH)) * 2 + 1, '\0');
   text.resize(static_cast<std::size_t>(
-      SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+      SendBounded(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
   return text;
 }
 

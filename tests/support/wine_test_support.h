@@ -56,6 +56,11 @@ void RecordUrlOpens(const std::string& scheme, const std::string& log);
 HWND FindProcessWindow(DWORD pid, const std::function<bool(HWND)>& matches);
 // The first child (at any depth) of `parent` that `matches` accepts, or null.
 HWND FindChildWindow(HWND parent, const std::function<bool(HWND)>& matches);
+// SendMessageA (W when `wide`) to a window that may be another process's.
+// Where SendMessage would wait for ever on a hung program, this gives up
+// after 10 s, says so on stderr and answers 0 as for a window that is gone.
+LRESULT SendBounded(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
+                    bool wide = false);
 // A window's text and class name, read as another program reads them.
 std::string WindowText(HWND window);
 std::string WindowClass(HWND window);

@@ -27,7 +27,7 @@ std::string WayName(const ::testing::TestParamInfo<TWay>& info) {
 }
 
 void SetText(HWND window, const char* text) {
-  SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+  testsupport::SendBounded(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
 }
 
 struct TRow {
@@ -128,7 +128,8 @@ TEST_P(ControlActivationTest, EveryButtonDoesItsCommand) {
       {kMainCaption, "検索結果の上書き", nullptr,
        [&] {
          const HWND box = Button(Main, "検索結果の上書き");
-         return WaitUntil([&] { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_UNCHECKED; });
+         return WaitUntil(
+             [&] { return testsupport::SendBounded(box, BM_GETCHECK) == BST_UNCHECKED; });
        }},
       {kMainCaption, "ﾌｧｲﾙ選択", nullptr,
        [&] {

@@ -20,14 +20,15 @@ const std::vector<std::string> kDefaults = {"番号順.txt", "著者名.txt", "�
 
 // The selection of an edit (or of a combo box's edit part): start and end.
 std::pair<int, int> Selection(HWND control, UINT message = EM_GETSEL) {
-  const auto packed = static_cast<DWORD>(SendMessageA(control, message, 0, 0));
+  const auto packed = static_cast<DWORD>(testsupport::SendBounded(control, message));
   return {LOWORD(packed), HIWORD(packed)};
 }
 
 // The screen place just right of the left edge of character `index`, on the
 // middle line of the edit.
 POINT AtChar(HWND edit, int index) {
-  const auto packed = static_cast<DWORD>(SendMessageA(edit, EM_POSFROMCHAR, index, 0));
+  const auto packed = static_cast<DWORD>(
+      testsupport::SendBounded(edit, EM_POSFROMCHAR, static_cast<WPARAM>(index)));
   RECT client;
   GetClientRect(edit, &client);
   return ScreenPoint(edit, {static_cast<short>(LOWORD(packed)) + 1, client.bottom / 2});
@@ -74,9 +75,9 @@ void MouseJourneyTest::SearchTwice() const {
   EXPECT_NE(textOpen[0].find(Work.Path() + "temp\\out.txt"), std::string::npos) << textOpen[0];
 
   const HWND overwrite = Button(Main, "検索結果の上書き");
-  EXPECT_EQ(SendMessageA(overwrite, BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(testsupport::SendBounded(overwrite, BM_GETCHECK), BST_CHECKED);
   ClickOn(overwrite);
-  EXPECT_TRUE(WaitUntil([&] { return SendMessageA(overwrite, BM_GETCHECK, 0, 0) == 0; }));
+  EXPECT_TRUE(WaitUntil([&] { return testsupport::SendBounded(overwrite, BM_GETCHECK) == 0; }));
   ClickButton(Main, "html検索");
   const auto searches = Searches(2);
   ASSERT_EQ(searches.size(), 2u);

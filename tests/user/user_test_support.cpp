@@ -103,10 +103,11 @@ std::vector<std::string> UserTest::ComboItems() const {
   // to the ANSI code page.
   const HWND combo = Combo();
   std::vector<std::string> items;
-  const auto count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+  const auto count = testsupport::SendBounded(combo, CB_GETCOUNT);
   for (WPARAM i = 0; i < static_cast<WPARAM>(count); ++i) {
     wchar_t text[4096] = {};
-    const auto n = SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+    const auto n =
+        testsupport::SendBounded(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text), true);
     char bytes[8192] = {};
     WideCharToMultiByte(CP_ACP, 0, text, n < 0 ? 0 : static_cast<int>(n), bytes, sizeof bytes - 1,
                         nullptr, nullptr);
@@ -147,8 +148,8 @@ void UserTest::PickDatabase(const std::string& entry) const {
   const HWND list =
       Program.WaitForWindow([](HWND w) { return WindowClass(w) == "ComboLBox"; }, 5000);
   ASSERT_NE(list, nullptr) << "the list did not drop down";
-  const auto height = SendMessageA(list, LB_GETITEMHEIGHT, 0, 0);
-  const auto top = SendMessageA(list, LB_GETTOPINDEX, 0, 0);
+  const auto height = testsupport::SendBounded(list, LB_GETITEMHEIGHT);
+  const auto top = testsupport::SendBounded(list, LB_GETTOPINDEX);
   RECT client;
   GetClientRect(list, &client);
   testsupport::Click(testsupport::ScreenPoint(

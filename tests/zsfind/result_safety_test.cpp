@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <regex>
@@ -89,15 +90,16 @@ bool WaitFor(const std::function<bool()>& done) {
   return false;
 }
 
-// zsfind started on a database that is a pipe no one writes: it waits while
-// opening it, after the results have been begun, until it is killed.
+// zsfind started on a database of a terabyte, a hole of zeros: it is still
+// reading when it is killed, after the results have been begun.
 class TWaitingSearch {
  public:
-  TWaitingSearch(const std::string& folder) : Fifo(folder + "/pipe.txt") {
+  TWaitingSearch(const std::string& folder) : Database(folder + "/huge.txt") {
     std::filesystem::create_directories(folder);
-    mkfifo(Fifo.c_str(), 0600);
+    Write(Database, "");
+    std::filesystem::resize_file(Database, 1ull << 40);
     Pid = Spawn({ZSFIND_PATH, "--text-out", folder + "/out.txt", "--html-out", folder + "/out.htm",
-                 "word", "word", Fifo});
+                 "word", "word", Database});
     const auto begun = [&] {
       return Read(folder + "/out.txt").find(std::string(zsmsg::kUnfinished)) != std::string::npos &&
              Read(folder + "/out.htm").find(std::string(zsmsg::kUnfinished)) != std::string::npos;
@@ -112,7 +114,7 @@ class TWaitingSearch {
   bool Begun = false;
 
  private:
-  std::string Fifo;
+  std::string Database;
   pid_t Pid = -1;
 };
 #endif
@@ -278,6 +280,23 @@ TEST_F(ResultSafety, TemporaryResultsAreNewFilesUnderRandomNames) {
   }
   EXPECT_EQ(randomParts.size(), 4u);
 #endif
+}
+
+// The next search in a folder removes what searches killed there left (its
+// lock tells that none of them runs), and nothing else.
+TEST_F(ResultSafety, LeftoversOfKilledSearchesAreRemovedByTheNext) {
+#if !defined(_WIN32)
+  ASSERT_TRUE(TWaitingSearch(kDir + "/res").Begun);  // and killed
+#endif
+  Write(kDb, "x\r\n");
+  Write(kText + ".0123456789abcdef.zsfind-new", "left over");
+  Write(kDir + "/res/notes.zsfind-new", "someone's");
+  EXPECT_EQ(Zsfind({"x", "x", kDb}), kExitFound);
+  const auto left =
+      std::count_if(std::filesystem::directory_iterator(kDir + "/res"), {},
+                    [](const auto& entry) { return entry.path().extension() == ".zsfind-new"; });
+  EXPECT_EQ(left, 1);
+  EXPECT_EQ(Read(kDir + "/res/notes.zsfind-new"), "someone's");
 }
 
 struct TMemoryCase {

@@ -52,7 +52,7 @@ class ScriptSearch : public ::testing::Test {
   TRecordingPlatform Platform;
 
   void SetUp() override {
-    for (const char* script : {"zsearch.bat", "zsearcha.bat"}) {
+    for (const char* script : {"zsearch.bat", "zsearcha.bat", "zsfind-missing.txt"}) {
       ASSERT_TRUE(CopyFileA((std::string(ZS_DIST_DIR) + "/" + script).c_str(), script, FALSE));
     }
     ASSERT_TRUE(CopyFileA(ZSFIND_PATH, "zsfind.exe", FALSE));
@@ -147,6 +147,36 @@ TEST_F(ScriptSearch, ComparisonSetInTheScript) {
     Search("カナ", "ab");
     EXPECT_NE(Text().find(expected), std::string::npos) << mode << "\n" << Text();
   }
+}
+
+TEST_F(ScriptSearch, DevicesAreNoDatabases) {
+  for (const char* device : {"CON", "NUL"}) {
+    Search("山田", "", TWriteMode::Overwrite, device);
+    EXPECT_NE(Text().find(std::string(zsmsg::kProblem).append(zsmsg::kNotAFile)), std::string::npos)
+        << device << "\n"
+        << Text();
+  }
+}
+
+// A folder with the scripts but no zsfind.exe that starts (users who keep
+// their databases elsewhere copy the scripts there): the results say so and
+// where it was looked for, in place of the previous search's.
+TEST_F(ScriptSearch, WithoutAZsfindThatStartsTheResultsSaySo) {
+  const std::string place = "\"" + Work.Path() + "zsfind.exe\"\r\n";
+  Search("超伝導", "");
+  WriteFileBytes("zsfind.exe", "not a program");  // cannot start;
+  DeleteFileA("zsfind-missing.txt");              // without the Japanese line: English
+  Search("A&B", "", TWriteMode::Append, "data.txt", TSearchMode::Html);
+  EXPECT_EQ(Text().find("検索語：「超伝導」"), 0u);
+  EXPECT_NE(Text().find("did not start. Looked for:\r\n" + place), std::string::npos) << Text();
+  EXPECT_EQ(Count(ReadFileBytes(HtmlResult), "<section>"), 2);
+  DeleteFileA("zsfind.exe");  // missing, replacing, in Japanese
+  ASSERT_TRUE(CopyFileA(ZS_DIST_DIR "/zsfind-missing.txt", "zsfind-missing.txt", FALSE));
+  Search("A&B", "");
+  EXPECT_EQ(Text(), ReadFileBytes("zsfind-missing.txt") + place + "\r\n");
+  EXPECT_NE(ReadFileBytes(HtmlResult).find("<p class=e>&#12456;&#12521;&#12540;&#65306;"),
+            std::string::npos);  // エラー：
+  EXPECT_EQ(testsupport::RunToEnd("cmd.exe /c zsearch.bat a b data.txt"), 9);
 }
 
 TEST_F(ScriptSearch, AppendTwiceInARow) {

@@ -10,6 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#if !defined(_WIN32)
+#include <sys/stat.h>
+#endif
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -224,6 +228,13 @@ TEST_F(ZsfindApp, ForeignHtmlIsReplacedNotSpliced) {
   EXPECT_EQ(Count(Read(kHtml), "<section>"), 1);
 }
 
+// Devices, and a pipe no one writes (the test makes it).
+#if defined(_WIN32)
+const std::vector<std::string> kDevices = {"NUL"};
+#else
+const std::vector<std::string> kDevices = {"/dev/null", kDir + "/pipe"};
+#endif
+
 struct TBadInput {
   const char* Name;
   std::vector<std::string> Args;
@@ -233,7 +244,7 @@ struct TBadInput {
 };
 
 TEST_F(ZsfindApp, BadInputLeavesAResultStatingTheProblem) {
-  const std::vector<TBadInput> cases = {
+  std::vector<TBadInput> cases = {
       {"missing database",
        {"a", "b", kDir + "/none.txt"},
        {},
@@ -257,6 +268,12 @@ TEST_F(ZsfindApp, BadInputLeavesAResultStatingTheProblem) {
        kExitBadRequest,
        zsmsg::kQuoteInArguments},
   };
+  for (const std::string& device : kDevices) {
+    cases.push_back({"device", {"a", "b", device}, {}, kExitDatabaseProblem, zsmsg::kNotAFile});
+  }
+#if !defined(_WIN32)
+  mkfifo(kDevices[1].c_str(), 0600);
+#endif
   for (const TBadInput& c : cases) {
     std::filesystem::create_directories(kDir + "/res");
     Write(kText, "stale");
