@@ -149,15 +149,6 @@ TEST_F(ScriptSearch, ComparisonSetInTheScript) {
   }
 }
 
-TEST_F(ScriptSearch, DevicesAreNoDatabases) {
-  for (const char* device : {"CON", "NUL"}) {
-    Search("山田", "", TWriteMode::Overwrite, device);
-    EXPECT_NE(Text().find(std::string(zsmsg::kProblem).append(zsmsg::kNotAFile)), std::string::npos)
-        << device << "\n"
-        << Text();
-  }
-}
-
 // A folder with the scripts but no zsfind.exe that starts (users who keep
 // their databases elsewhere copy the scripts there): the results say so and
 // where it was looked for, in place of the previous search's.
