@@ -46,8 +46,10 @@ bool TUtf16Reader::Convert() {
   return true;
 }
 
+// Gives what one block converts to, at most: converting ahead would only
+// hold a copy of what the caller's buffer holds anyway.
 long long TUtf16Reader::Read(unsigned char* buffer, std::size_t size) {
-  while (Pending.size() - Taken < size && !Ended) {
+  while (Pending.size() == Taken && !Ended) {
     Pending.erase(0, Taken);
     Taken = 0;
     if (!Convert()) return -1;
