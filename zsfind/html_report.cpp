@@ -2,6 +2,7 @@
 
 #include "encoding/shift_jis.h"
 #include "zsfind/messages.h"
+#include "zsfind/page_script.h"
 
 #include <array>
 
@@ -22,19 +23,43 @@ const std::string kDocumentHead =
     "section{border-top:2px solid #888;margin-top:1em}\r\n"
     "p.r{margin:.3em 0;padding:.2em;border-bottom:1px solid #ddd}\r\n"
     "p.e{color:#c00}\r\n"
-    "table.r{border-collapse:collapse;margin:.5em 0}\r\n"
-    "table.r td{border:1px solid #bbb;padding:.2em .4em;vertical-align:top}\r\n"
+    ".rs{margin:.5em 0}\r\n"
+    // The chunks' tables share their columns, set by the heading row.
+    "table.r{border-collapse:collapse;width:100%;table-layout:fixed}\r\n"
+    "table.r td,table.r th{border:1px solid #bbb;padding:.2em .4em;vertical-align:top;"
+    "text-align:left;overflow-wrap:anywhere}\r\n"
+    "table.r th{background:#eee}\r\n"
+    // A chunk off screen is not laid out; it keeps the height it had.
+    ".k{content-visibility:auto;contain-intrinsic-size:auto 3200px}\r\n"
     "mark{background:#ff6}\r\n"
     "figure.chart{margin:.5em 0}\r\n"
     "figure.chart svg{max-width:100%;height:auto;font-size:10px}\r\n"
+    // What the script adds: one heading row of buttons that stays in view
+    // (the chunks' own heading rows stay for screen readers), the tools, the
+    // bars that pick a decade.
+    ".hd{position:sticky;top:0;z-index:1}\r\n"
+    ".hd table.r th{padding:0}\r\n"
+    ".hd button{font:inherit;font-weight:bold;border:0;background:none;padding:.2em .4em;"
+    "width:100%;text-align:left;cursor:pointer}\r\n"
+    ".tools{display:flex;flex-wrap:wrap;gap:.5em;align-items:center;margin:.5em 0}\r\n"
+    "rect[data-decade]{cursor:pointer}\r\n"
+    "rect[data-decade]:focus-visible{outline:none;stroke:#06c;stroke-width:3}\r\n"
+    ".pick rect[data-decade]{fill:#bbb}\r\n"
+    ".pick rect.on{fill:#000}\r\n"
+    "@media screen{.z .k thead th{padding:0;border-top:0;border-bottom:0;font-size:0;line-height:0}}\r\n"
     "@media print{\r\n"
     "body{font-size:10pt}\r\n"
     "h2,figure.chart,tr,p.r{break-inside:avoid}\r\n"
     "h2{break-after:avoid}\r\n"
     "mark{background:none;font-weight:bold;text-decoration:underline}\r\n"
     "p.e{color:#000;font-weight:bold}\r\n"
+    ".k{content-visibility:visible}\r\n"
+    ".tools,.hd,figure.chart button{display:none}\r\n"
     "}\r\n"
     "</style>\r\n"
+    "<script>" +
+    std::string(PageScript()) +
+    "</script>\r\n"
     "</head>\r\n"
     "<body>\r\n"
     "<h1>" +
@@ -167,7 +192,8 @@ std::uint64_t THtmlReport::KeptBytes() {
 }
 
 void THtmlReport::WriteHeader(const TQuery& query, bool newFile) {
-  InTable = false;
+  Heads.clear();
+  Fields.Clear();
   Years.Clear();
   TWriteFile& out = Out();
   if (newFile) out.Write(kDocumentHead);
@@ -197,6 +223,7 @@ void THtmlReport::WriteHeader(const TQuery& query, bool newFile) {
 
 void THtmlReport::Record(std::string_view record, const THitMask& hits) {
   Years.Add(record);
+  StartRecord();
   TWriteFile& out = Out();
   const auto write = [&](std::string_view piece) { out.Write(piece); };
   if (record.find('\t') == std::string_view::npos) {
@@ -206,20 +233,51 @@ void THtmlReport::Record(std::string_view record, const THitMask& hits) {
     out.Write("</p>\r\n");
     return;
   }
-  if (!InTable) out.Write("<table class=\"r\">\r\n");
-  InTable = true;
+  // A row with more fields than the open table's heading covers starts a
+  // table whose heading covers them.
+  const std::size_t fields = Fields.Add(record);
+  if (fields > TableFields) StartTable(fields);
   out.Write("<tr><td>");
   EscapeTo(record, &hits, true, write);
   out.Write("</td></tr>\r\n");
 }
 
+// Opens the section's rows with its first record, and a new chunk after
+// every kChunkRecords.
+void THtmlReport::StartRecord() {
+  if (!InRows) {
+    Out().Write("<div class=\"rs\">\r\n<div class=\"k\">\r\n");
+  } else if (ChunkRecords == kChunkRecords) {
+    EndTable();
+    Out().Write("</div>\r\n<div class=\"k\">\r\n");
+    ChunkRecords = 0;
+  }
+  InRows = true;
+  ++ChunkRecords;
+}
+
+void THtmlReport::StartTable(std::size_t fields) {
+  EndTable();
+  Out().Write("<table class=\"r\">\r\n");
+  Heads.push_back({Reserve(TFieldHeadings::MaxSize(fields)), fields});
+  Out().Write("\r\n<tbody>\r\n");
+  TableFields = fields;
+}
+
 void THtmlReport::EndTable() {
-  if (InTable) Out().Write("</table>\r\n");
-  InTable = false;
+  if (TableFields > 0) Out().Write("</tbody>\r\n</table>\r\n");
+  TableFields = 0;
+}
+
+void THtmlReport::EndRows() {
+  EndTable();
+  if (InRows) Out().Write("</div>\r\n</div>\r\n");
+  InRows = false;
+  ChunkRecords = 0;
 }
 
 void THtmlReport::Problem(std::string_view message) {
-  EndTable();
+  EndRows();
   Out().Write("<p class=\"e\">");
   Out().Write(zsmsg::kProblem);
   Out().Write(EscapeHtml(message));
@@ -227,9 +285,10 @@ void THtmlReport::Problem(std::string_view message) {
 }
 
 void THtmlReport::WriteFooter() {
-  EndTable();
+  EndRows();
   const std::string chart = Years.Html();
   if (!chart.empty() && chart.size() <= TYearChart::kMaxSize) Fill(ChartOffset, chart);
+  for (const THead& head : Heads) Fill(head.Offset, Fields.Html(head.Fields));
   Out().Write("</section>\r\n");
   Out().Write(kDocumentTail);
 }

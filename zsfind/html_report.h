@@ -3,14 +3,19 @@
 // (query, database, comparison, count, a chart of the records per decade when
 // most of them hold a year, then each matching record with every hit marked).
 // Records whose fields are separated by tabs are rows of a table, one cell a
-// field; other records are paragraphs. Appending puts a new section before the
-// closing tags, so the file stays one valid document.
+// field, under a heading row; other records are paragraphs. The records lie
+// in chunks of kChunkRecords, which a browser lays out only when they come
+// into view; a script in the document's head adds the controls that sort,
+// filter and export them. Appending puts a new section before the closing
+// tags, so the file stays one valid document.
 
+#include "zsfind/field_headings.h"
 #include "zsfind/report.h"
 #include "zsfind/year_chart.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 class THtmlReport : public TReport {
  public:
@@ -24,9 +29,27 @@ class THtmlReport : public TReport {
   void WriteFooter() override;
 
  private:
-  void EndTable();
+  // Records a chunk holds: few enough that laying out one is quick, many
+  // enough that a large result has not too many.
+  static constexpr std::size_t kChunkRecords = 64;
 
-  bool InTable = false;
+  // Where a table's heading row goes, filled in at the end when every
+  // record's fields are known.
+  struct THead {
+    std::uint64_t Offset;
+    std::size_t Fields;
+  };
+
+  void StartRecord();
+  void StartTable(std::size_t fields);
+  void EndTable();
+  void EndRows();
+
+  bool InRows = false;           // the section's rows are open
+  std::size_t ChunkRecords = 0;  // records in the open chunk
+  std::size_t TableFields = 0;   // fields the open table's heading covers; 0: no table
+  std::vector<THead> Heads;
+  TFieldHeadings Fields;
   TYearChart Years;
   std::uint64_t ChartOffset = 0;
 };
