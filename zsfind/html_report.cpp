@@ -46,7 +46,7 @@ const std::string kDocumentHead =
     "rect[data-decade]:focus-visible{outline:none;stroke:#06c;stroke-width:3}\r\n"
     ".pick rect[data-decade]{fill:#bbb}\r\n"
     ".pick rect.on{fill:#000}\r\n"
-    "@media screen{.z .k thead th{padding:0;border-top:0;border-bottom:0;font-size:0;line-height:0}}\r\n"
+    "@media screen{.js .k thead th{padding:0;border-top:0;border-bottom:0;font-size:0;line-height:0}}\r\n"
     "@media print{\r\n"
     "body{font-size:10pt}\r\n"
     "h2,figure.chart,tr,p.r{break-inside:avoid}\r\n"

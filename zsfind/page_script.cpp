@@ -12,6 +12,9 @@ std::string_view PageScript() {
   var doc = document;
   // Without these the page stays as written: every record, no controls.
   if (!window.TextDecoder || !"".normalize || !window.Blob) return;
+  // Set before the body is laid out, so that the chunks' heading rows are
+  // hidden from the start rather than laid out again when the controls come.
+  doc.documentElement.className = "js";
   var CHUNK = 64;
   var YEAR = /^[ \u3000]*([0-9\uFF10-\uFF19]{4})年?[ \u3000]*$/;
   var NUMBER = /^\s*(?:pp?\.\s*)?(\d+(?:\.\d+)?)/;
@@ -264,7 +267,6 @@ std::string_view PageScript() {
     addTools(S);
     addBars(S);
     S.count.textContent = S.recs.length + " / " + S.recs.length + " 件";
-    section.classList.add("z");
   }
   doc.addEventListener("DOMContentLoaded", function () {
     each(doc.querySelectorAll("section"), function (section, i) { setUp(section, i + 1); });
