@@ -16,9 +16,9 @@ using fieldscan::TakeDigits;
 constexpr std::string_view kRangeMarks[] = {"-", "\x81\x7C", "\x81\x5D", "\x81\x60", "~"};
 constexpr std::string_view kPageMark = "\x95\xC5";  // 頁
 // A column is never narrower than its heading nor wider than this many bytes
-// of a field (about as many half-width characters); a cell's padding adds two.
+// of a field (about as many half-width characters); a cell's padding adds three.
 constexpr std::uint64_t kWidestColumn = 40;
-constexpr std::uint64_t kPadding = 2;
+constexpr std::uint64_t kPadding = 3;
 
 bool TakeAny(std::string_view& text, std::initializer_list<std::string_view> prefixes) {
   return std::any_of(prefixes.begin(), prefixes.end(),

@@ -125,6 +125,8 @@ TEST_F(HtmlInBrowser, ThePageHoldsTheRecordsAsTheBrowserBuildsIt) {
   // Decoded from Shift_JIS: the text comes back as UTF-8.
   EXPECT_NE(dom.find(Utf8(u8"<h1>検索結果</h1>")), std::string::npos);
   EXPECT_EQ(Count(dom, "<section"), 2);
+  // The script ran here (and so when the page is printed): a search box a section.
+  EXPECT_EQ(Count(dom, "<input type=\"search\""), 2);
   // One row a record, one cell a field, the hits marked inside the cells;
   // the headings name the fields (the volume, N * 37 % 100, sorts as numbers).
   EXPECT_EQ(Count(dom, "<tr><td>"), kRows);
