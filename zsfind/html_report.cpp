@@ -29,8 +29,12 @@ const std::string kDocumentHead =
     "table.r td,table.r th{border:1px solid #bbb;padding:.2em .4em;vertical-align:top;"
     "text-align:left;overflow-wrap:anywhere}\r\n"
     "table.r th{background:#eee}\r\n"
-    // A chunk off screen is not laid out; it keeps the height it had.
+    // A chunk off screen is not laid out; it keeps the height it had, or a
+    // full chunk's guess. A section's last chunk, often short (the only one
+    // of a small result), is always laid out, so that the page does not
+    // change its length under a reader scrolling to the appended sections.
     ".k{content-visibility:auto;contain-intrinsic-size:auto 3200px}\r\n"
+    ".k:last-child{content-visibility:visible}\r\n"
     "mark{background:#ff6}\r\n"
     "figure.chart{margin:.5em 0}\r\n"
     "figure.chart svg{max-width:100%;height:auto;font-size:10px}\r\n"

@@ -7,10 +7,10 @@
 'use strict';
 const puppeteer = require('puppeteer-core');
 const fs = require('fs');
-const os = require('os');
 const path = require('path');
 
 const url = 'file://' + process.argv[2];
+const downloads = fs.mkdtempSync(path.join(require('os').tmpdir(), 'zsfind-page-test-'));
 const authors = ['Suzuki, "Ken"', '阿部　正', '山田　太郎', 'ｻﾄｳ ﾊﾅｺ'];  // in code page 932's order
 
 // What section n shows: its count, and its records' fields in the order shown.
@@ -32,18 +32,14 @@ const groups = (list) => list.filter((x, i) => list[i - 1] !== x);
 const expect = (ok, what) => { if (!ok) throw new Error(what); };
 const csvField = (f) => (/[",\r\n]/.test(f) ? `"${f.replace(/"/g, '""')}"` : f);
 
-async function download(page, action) {
-  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'zsfind-csv-'));
-  const cdp = await page.createCDPSession();
-  await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
+// The bytes of the CSV file that action saves.
+async function download(action) {
   await action();
-  for (let i = 0; i < 50 && !fs.readdirSync(folder).some((f) => f.endsWith('.csv')); i++) {
+  let file;
+  for (let i = 0; i < 50 && !(file = fs.readdirSync(downloads).find((f) => f.endsWith('.csv'))); i++) {
     await new Promise((done) => setTimeout(done, 100));
   }
-  const file = fs.readdirSync(folder).find((f) => f.endsWith('.csv'));
-  const bytes = file ? fs.readFileSync(path.join(folder, file)) : Buffer.alloc(0);
-  fs.rmSync(folder, { recursive: true, force: true });
-  return bytes;
+  return file ? fs.readFileSync(path.join(downloads, file)) : Buffer.alloc(0);
 }
 
 const cases = [
@@ -112,7 +108,7 @@ const cases = [
     await click(page, '年');
     const v = await view(page);
     const lines = [['欄1', '欄2', '年', '欄4', '数値', '欄6'], ...v.rows];
-    const csv = await download(page, () => page.click('::-p-text(CSV)'));
+    const csv = await download(() => page.click('::-p-text(CSV)'));
     const expected = '\ufeff' + lines.map((l) => l.map(csvField).join(',') + '\r\n').join('');
     expect(csv.equals(Buffer.from(expected)) && lines.length === 16, csv.toString().slice(0, 99));
     expect(csv.includes('"Suzuki, ""Ken"""'), 'quotes');
@@ -134,13 +130,14 @@ const cases = [
 ];
 
 (async () => {
-  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'zsfind-chromium-'));
   const browser = await puppeteer.launch({
     executablePath: '/usr/bin/chromium',
     args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--no-first-run',
-      '--disable-component-update', '--disable-sync', `--user-data-dir=${profile}`],
+      '--disable-component-update', '--disable-sync', `--user-data-dir=${downloads}/profile`],
   });
   await browser.defaultBrowserContext().overridePermissions('file://', ['clipboard-read']);
+  await (await browser.target().createCDPSession())
+    .send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
   const problems = [];
   let failed = 0;
   for (const [name, run, scripts = true] of cases) {
@@ -156,7 +153,7 @@ const cases = [
     await page.close();
   }
   await browser.close();
-  fs.rmSync(profile, { recursive: true, force: true });
+  fs.rmSync(downloads, { recursive: true, force: true });
   problems.forEach((p) => console.log(`not ok - ${p}`));
   process.exit(failed || problems.length ? 1 : 0);
 })();
