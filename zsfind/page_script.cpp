@@ -11,11 +11,11 @@ std::string_view PageScript() {
   "use strict";
   var doc = document;
   // Without these the page stays as written: every record, no controls.
-  if (!window.TextDecoder || !"".normalize || !window.Blob) return;
+  if (!window.TextDecoder || !"".normalize || !Element.prototype.replaceChildren) return;
   // Set before the body is laid out, so that the chunks' heading rows are
   // hidden from the start rather than laid out again when the controls come.
   doc.documentElement.className = "js";
-  var CHUNK = 64;
+  var CHUNK = 64;  // records a chunk holds, as zsfind writes them
   var YEAR = /^[ \u3000]*([0-9\uFF10-\uFF19]{4})年?[ \u3000]*$/;
   var NUMBER = /^\s*(?:pp?\.\s*)?(\d+(?:\.\d+)?)/;
   var each = function (list, f) { Array.prototype.forEach.call(list, f); };
@@ -71,14 +71,16 @@ std::string_view PageScript() {
     var r = S.recs[i], c = S.cells[i], td;
     if (!c) {
       c = S.cells[i] = r.cells ? [] : [r.textContent];
-      for (td = r.cells && r.firstElementChild; td; td = td.nextElementSibling) c.push(td.textContent);
+      for (td = r.cells && r.firstElementChild; td; td = td.nextElementSibling) {
+        c.push(td.textContent);
+      }
     }
     return c;
   }
   // One field, read on its own: a sort needs only its column.
   function field(S, i, col) {
-    var r = S.recs[i], td = r.cells ? r.firstElementChild : col ? null : r;
     if (S.cells[i]) return S.cells[i][col] || "";
+    var r = S.recs[i], td = r.cells ? r.firstElementChild : col ? null : r;
     while (td && col--) td = td.nextElementSibling;
     return td ? td.textContent : "";
   }
@@ -196,7 +198,10 @@ std::string_view PageScript() {
   function copy(S) {
     var text = grid(S).map(function (l) { return l.join("\t") + "\r\n"; }).join("");
     var say = function (what) { return function () { S.note.textContent = what; }; };
-    navigator.clipboard.writeText(text).then(say("コピーしました"), say("コピーできませんでした"));
+    var failed = say("コピーできませんでした");
+    // A page served over plain HTTP has no clipboard to write to.
+    if (navigator.clipboard) navigator.clipboard.writeText(text).then(say("コピーしました"), failed);
+    else failed();
   }
 
   function addHeadings(S) {
