@@ -293,7 +293,10 @@ void THtmlReport::WriteFooter() {
   EndRows();
   const std::string chart = Years.Html();
   if (!chart.empty() && chart.size() <= TYearChart::kMaxSize) Fill(ChartOffset, chart);
-  for (const THead& head : Heads) Fill(head.Offset, Fields.Html(head.Fields));
+  for (const THead& head : Heads) {
+    const std::string row = Fields.Html(head.Fields);
+    if (row.size() <= TFieldHeadings::MaxSize(head.Fields)) Fill(head.Offset, row);
+  }
   Out().Write("</section>\r\n");
   Out().Write(kDocumentTail);
 }
