@@ -66,12 +66,15 @@ std::string_view PageScript() {
     return a.length - b.length;
   }
 
+  // A table row, not a paragraph. (Asking a row for its cells or its name
+  // makes a new object each time, too slow for every record of a sort.)
+  function isRow(r) { return r instanceof HTMLTableRowElement; }
   // A record's fields: a row's cells, or a paragraph as one field.
   function cells(S, i) {
     var r = S.recs[i], c = S.cells[i], td;
     if (!c) {
-      c = S.cells[i] = r.cells ? [] : [r.textContent];
-      for (td = r.cells && r.firstElementChild; td; td = td.nextElementSibling) {
+      c = S.cells[i] = isRow(r) ? [] : [r.textContent];
+      for (td = isRow(r) && r.firstElementChild; td; td = td.nextElementSibling) {
         c.push(td.textContent);
       }
     }
@@ -80,7 +83,7 @@ std::string_view PageScript() {
   // One field, read on its own: a sort needs only its column.
   function field(S, i, col) {
     if (S.cells[i]) return S.cells[i][col] || "";
-    var r = S.recs[i], td = r.cells ? r.firstElementChild : col ? null : r;
+    var r = S.recs[i], td = isRow(r) ? r.firstElementChild : col ? null : r;
     while (td && col--) td = td.nextElementSibling;
     return td ? td.textContent : "";
   }
@@ -97,24 +100,31 @@ std::string_view PageScript() {
   }
 
   // The shown records, in order, a chunk's worth in each chunk; runs of rows
-  // in tables with the section's heading row.
+  // in tables with the section's heading row. The chunks are emptied first
+  // and each one's new content is put together outside the page and goes in
+  // at once: moving records within the page one by one is slower.
   function render(S) {
-    var chunks = S.rs.querySelectorAll(":scope>.k"), list = S.shown, c, at, k, rows, r;
+    var chunks = S.rs.querySelectorAll(":scope>.k"), list = S.shown, c, at, k, parts, rows, r;
+    each(chunks, function (chunk) { chunk.textContent = ""; });
     for (c = 0; c * CHUNK < list.length || c < chunks.length; c++) {
       k = chunks[c] || S.rs.appendChild(make("div", "k"));
-      k.textContent = "";
-      k.hidden = c * CHUNK >= list.length;
+      parts = [];
       rows = null;
       for (at = c * CHUNK; at < list.length && at < (c + 1) * CHUNK; at++) {
         r = S.recs[list[at]];
-        if (r.cells) {
-          rows = rows || k.appendChild(S.table.cloneNode(true)).tBodies[0];
+        if (isRow(r)) {
+          if (!rows) {
+            parts.push(S.table.cloneNode(true));
+            rows = parts[parts.length - 1].tBodies[0];
+          }
           rows.appendChild(r);
         } else {
-          k.appendChild(r);
+          parts.push(r);
           rows = null;
         }
       }
+      k.replaceChildren.apply(k, parts);
+      k.hidden = !parts.length;
     }
   }
   function show(S) {
@@ -275,6 +285,8 @@ std::string_view PageScript() {
   }
   doc.addEventListener("DOMContentLoaded", function () {
     each(doc.querySelectorAll("section"), function (section, i) { setUp(section, i + 1); });
+    // The first sort need not wait for the order of the code page.
+    if (window.requestIdleCallback) requestIdleCallback(function () { if (!rank) makeRanks(); });
   });
 })();
 )js";
