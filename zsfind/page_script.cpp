@@ -127,7 +127,20 @@ std::string_view PageScript() {
       k.hidden = !parts.length;
     }
   }
+  // The section's records in page order, gathered when first needed: making
+  // an object for each of them is work the page's loading can do without.
+  function records(S) {
+    if (S.recs) return;
+    S.recs = [];
+    each(S.parts, function (part) {
+      if (part.tBodies) S.recs.push.apply(S.recs, part.tBodies[0].rows);
+      else S.recs.push(part);
+    });
+    S.order = S.recs.map(function (r, i) { return i; });
+    S.shown = S.order;
+  }
   function show(S) {
+    records(S);
     var text = S.text, decade = S.decade;
     S.shown = !text && decade === null ? S.order : S.order.filter(function (i) {
       return (decade === null || decadeOf(S, i) === decade) &&
@@ -148,6 +161,7 @@ std::string_view PageScript() {
   // Rising, or falling on a second click; numbers before other text, empty
   // cells last either way, ties in the order they had.
   function sort(S, col) {
+    records(S);
     var k = keys(S, col), place = [], dir = S.col === col ? -S.dir : 1;
     S.col = col;
     S.dir = dir;
@@ -183,6 +197,7 @@ std::string_view PageScript() {
 
   // The shown records with the headings first, each line as wide as the widest.
   function grid(S) {
+    records(S);
     var all = [S.names].concat(S.shown.map(function (i) { return cells(S, i); })), width = 0;
     all.forEach(function (l) { width = Math.max(width, l.length); });
     return all.map(function (l, n) {
@@ -216,8 +231,11 @@ std::string_view PageScript() {
 
   function addHeadings(S) {
     var widest = null;
-    each(S.rs.querySelectorAll("thead"), function (head) {
-      if (!widest || head.rows[0].cells.length > widest.rows[0].cells.length) widest = head;
+    each(S.parts, function (part) {
+      var head = part.tHead;
+      if (head && (!widest || head.rows[0].cells.length > widest.rows[0].cells.length)) {
+        widest = head;
+      }
     });
     if (!widest) return;
     S.table = widest.parentNode.cloneNode(false);
@@ -273,15 +291,17 @@ std::string_view PageScript() {
     if (!rs) return;
     var S = {
       section: section, rs: rs, number: number, names: [], numeric: [], heads: [], keys: [],
-      cells: [], texts: [], decades: [], text: "", decade: null, col: -1, dir: 1,
-      recs: Array.prototype.slice.call(rs.querySelectorAll("tbody>tr,.k>p.r"))
+      cells: [], texts: [], decades: [], text: "", decade: null, col: -1, dir: 1, parts: []
     };
-    S.order = S.recs.map(function (r, i) { return i; });
-    S.shown = S.order;
+    // The chunks' tables and paragraphs, found by walking down to them: a
+    // selector would visit every cell of a large result.
+    var total = 0;
+    each(rs.children, function (k) { S.parts.push.apply(S.parts, k.children); });
+    each(S.parts, function (part) { total += part.tBodies ? part.tBodies[0].rows.length : 1; });
     addHeadings(S);
     addTools(S);
     addBars(S);
-    S.count.textContent = S.recs.length + " / " + S.recs.length + " 件";
+    S.count.textContent = total + " / " + total + " 件";
   }
   doc.addEventListener("DOMContentLoaded", function () {
     each(doc.querySelectorAll("section"), function (section, i) { setUp(section, i + 1); });
