@@ -25,13 +25,16 @@ bool TakeAny(std::string_view& text, std::initializer_list<std::string_view> pre
                      [&](std::string_view prefix) { return Take(text, prefix); });
 }
 
-// Digits, and with p. or pp. before them, 頁 after them or a second number
-// after a range mark, pages.
-TFieldKind NumberKind(std::string_view field) {
+// Digits (a year when YearOf says so), and with p. or pp. before them, 頁
+// after them or a second number after a range mark, pages.
+TFieldKind NumberKind(std::string_view whole) {
+  std::string_view field = whole;
   SkipBlanks(field);
   bool pages = TakeAny(field, {"pp.", "p."});
   SkipBlanks(field);
-  if (TakeDigits(field) == 0) return TFieldKind::Text;
+  const std::size_t digits = TakeDigits(field);
+  if (digits == 0) return TFieldKind::Text;
+  if (digits == 4 && !pages && YearOf(whole)) return TFieldKind::Year;
   if (std::any_of(std::begin(kRangeMarks), std::end(kRangeMarks),
                   [&](std::string_view mark) { return Take(field, mark); })) {
     if (TakeDigits(field) == 0) return TFieldKind::Text;
@@ -46,9 +49,14 @@ TFieldKind NumberKind(std::string_view field) {
 }  // namespace
 
 TFieldKind KindOf(std::string_view field) {
-  if (YearOf(field)) return TFieldKind::Year;
   std::string_view start = field;
   SkipBlanks(start);
+  // Most fields are text and say so with their first byte: every record of a
+  // large result passes here.
+  const char first = start.empty() ? '\0' : start.front();
+  if ((first < '0' || first > '9') && first != '\x82' && first != 'p' && first != 'h') {
+    return TFieldKind::Text;
+  }
   if (TakeAny(start, {"http://", "https://"})) return TFieldKind::Url;
   return NumberKind(field);
 }

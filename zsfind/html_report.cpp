@@ -293,8 +293,11 @@ void THtmlReport::WriteFooter() {
   EndRows();
   const std::string chart = Years.Html();
   if (!chart.empty() && chart.size() <= TYearChart::kMaxSize) Fill(ChartOffset, chart);
+  // The tables of a section mostly have the same number of fields.
+  std::string row;
+  std::size_t rowFields = 0;
   for (const THead& head : Heads) {
-    const std::string row = Fields.Html(head.Fields);
+    if (head.Fields != rowFields) row = Fields.Html(rowFields = head.Fields);
     if (row.size() <= TFieldHeadings::MaxSize(head.Fields)) Fill(head.Offset, row);
   }
   Out().Write("</section>\r\n");
