@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build googletest clang libclang-rt-14-dev clang-format
   g++-mingw-w64-i686 wine wine32:i386 xvfb xauth x11-utils imagemagick
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine locales
-  tidy hyperfine ripgrep python3 time nsis chromium
+  tidy hyperfine ripgrep python3 time nsis chromium nodejs
   cups cups-client printer-driver-cups-pdf libcups2:i386 poppler-utils
   kanjidic-xml unicode-data
 )
@@ -16,6 +16,8 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
+# Debian's npm, unless the Node.js installed brings its own.
+command -v npm >/dev/null || missing+=(npm)
 
 if ((${#missing[@]})); then
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
@@ -32,6 +34,13 @@ if ((${#missing[@]})); then
   fi
   apt-get update -qq
   apt-get install -y -qq "${missing[@]}" </dev/null
+fi
+
+# The DevTools Protocol client that zsfind_browser_test drives Chromium with,
+# at the versions tests/zsfind/browser/package-lock.json pins.
+browser_test="$(dirname "$0")/../tests/zsfind/browser"
+if [[ ! -d $browser_test/node_modules/puppeteer-core ]]; then
+  npm ci --prefix "$browser_test" --no-audit --no-fund </dev/null
 fi
 
 # The Japanese locale makes Wine's ANSI code page 932 (Shift-JIS).

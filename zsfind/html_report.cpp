@@ -4,6 +4,7 @@
 #include "encoding/shift_jis.h"
 #include "encoding/utf8.h"
 #include "zsfind/messages.h"
+#include "zsfind/page_script.h"
 
 #include <array>
 #include <cstdio>
@@ -26,19 +27,48 @@ const std::string kDocumentHead =
     "p.r{margin:.3em 0;padding:.2em;border-bottom:1px solid #ddd}\r\n"
     "p.e{color:#c00}\r\n"
     "p.n{color:#a50}\r\n"
-    "table.r{border-collapse:collapse;margin:.5em 0}\r\n"
-    "table.r td{border:1px solid #bbb;padding:.2em .4em;vertical-align:top}\r\n"
+    ".rs{margin:.5em 0}\r\n"
+    // The chunks' tables share their columns, set by the heading row.
+    "table.r{border-collapse:collapse;width:100%;table-layout:fixed}\r\n"
+    "table.r td,table.r th{border:1px solid #bbb;padding:.2em .4em;vertical-align:top;"
+    "text-align:left;overflow-wrap:anywhere}\r\n"
+    "table.r th{background:#eee}\r\n"
+    // A chunk off screen is not laid out; it keeps the height it had, or a
+    // full chunk's guess. A section's last chunk, often short (the only one
+    // of a small result), is always laid out, so that the page does not
+    // change its length under a reader scrolling to the appended sections.
+    ".k{content-visibility:auto;contain-intrinsic-size:auto 3200px}\r\n"
+    ".k:last-child{content-visibility:visible}\r\n"
     "mark{background:#ff6}\r\n"
     "figure.chart{margin:.5em 0}\r\n"
     "figure.chart svg{max-width:100%;height:auto;font-size:10px}\r\n"
+    // What the script adds: one heading row of buttons that stays in view
+    // (the chunks' own heading rows stay for screen readers), the tools, the
+    // bars that pick a decade.
+    ".hd{position:sticky;top:0;z-index:1}\r\n"
+    ".hd table.r th{padding:0}\r\n"
+    ".hd button{font:inherit;font-weight:bold;border:0;background:none;padding:.2em .4em;"
+    "width:100%;text-align:left;cursor:pointer}\r\n"
+    ".tools{display:flex;flex-wrap:wrap;gap:.5em;align-items:center;margin:.5em 0}\r\n"
+    "rect[data-decade]{cursor:pointer}\r\n"
+    "rect[data-decade]:focus-visible{outline:none;stroke:#06c;stroke-width:3}\r\n"
+    ".pick rect[data-decade]{fill:#bbb}\r\n"
+    ".pick rect.on{fill:#000}\r\n"
+    "@media screen{.js .k thead "
+    "th{padding:0;border-top:0;border-bottom:0;font-size:0;line-height:0}}\r\n"
     "@media print{\r\n"
     "body{font-size:10pt}\r\n"
     "h2,figure.chart,tr,p.r{break-inside:avoid}\r\n"
     "h2{break-after:avoid}\r\n"
     "mark{background:none;font-weight:bold;text-decoration:underline}\r\n"
     "p.e,p.n{color:#000;font-weight:bold}\r\n"
+    ".k{content-visibility:visible}\r\n"
+    ".tools,.hd,figure.chart button{display:none}\r\n"
     "}\r\n"
     "</style>\r\n"
+    "<script>" +
+    std::string(PageScript()) +
+    "</script>\r\n"
     "</head>\r\n"
     "<body>\r\n"
     "<h1>" +
@@ -215,7 +245,8 @@ std::uint64_t THtmlReport::KeptBytes() {
 }
 
 void THtmlReport::WriteHeader(const TQuery& query, bool newFile) {
-  InTable = false;
+  Heads.clear();
+  Fields.Clear();
   Years.Clear();
   TWriteFile& out = Out();
   if (newFile) out.Write(kDocumentHead);
@@ -248,6 +279,7 @@ void THtmlReport::WriteHeader(const TQuery& query, bool newFile) {
 
 void THtmlReport::Record(const TFoundRecord& record) {
   Years.Add(record.ShiftJis);
+  StartRecord();
   TWriteFile& out = Out();
   const auto write = [&](std::string_view piece) { out.Write(piece); };
   if (record.Text.find('\t') == std::string_view::npos) {
@@ -257,20 +289,51 @@ void THtmlReport::Record(const TFoundRecord& record) {
     out.Write("</p>\r\n");
     return;
   }
-  if (!InTable) out.Write("<table class=\"r\">\r\n");
-  InTable = true;
+  // A row with more fields than the open table's heading covers starts a
+  // table whose heading covers them.
+  const std::size_t fields = Fields.Add(record.ShiftJis);
+  if (fields > TableFields) StartTable(fields);
   out.Write("<tr><td>");
   EscapeTo(record.Text, record.Coding, &record.Hits, true, write);
   out.Write("</td></tr>\r\n");
 }
 
+// Opens the section's rows with its first record, and a new chunk after
+// every kChunkRecords.
+void THtmlReport::StartRecord() {
+  if (!InRows) {
+    Out().Write("<div class=\"rs\">\r\n<div class=\"k\">\r\n");
+  } else if (ChunkRecords == kChunkRecords) {
+    EndTable();
+    Out().Write("</div>\r\n<div class=\"k\">\r\n");
+    ChunkRecords = 0;
+  }
+  InRows = true;
+  ++ChunkRecords;
+}
+
+void THtmlReport::StartTable(std::size_t fields) {
+  EndTable();
+  Out().Write("<table class=\"r\">\r\n");
+  Heads.push_back({ReserveField(TFieldHeadings::MaxSize(fields)), fields});
+  Out().Write("\r\n<tbody>\r\n");
+  TableFields = fields;
+}
+
 void THtmlReport::EndTable() {
-  if (InTable) Out().Write("</table>\r\n");
-  InTable = false;
+  if (TableFields > 0) Out().Write("</tbody>\r\n</table>\r\n");
+  TableFields = 0;
+}
+
+void THtmlReport::EndRows() {
+  EndTable();
+  if (InRows) Out().Write("</div>\r\n</div>\r\n");
+  InRows = false;
+  ChunkRecords = 0;
 }
 
 void THtmlReport::Remark(std::string_view kind, std::string_view label, std::string_view message) {
-  EndTable();
+  EndRows();
   Out().Write("<p class=\"");
   Out().Write(kind);
   Out().Write("\">");
@@ -284,9 +347,16 @@ void THtmlReport::Problem(std::string_view message) { Remark("e", zsmsg::kProble
 void THtmlReport::Note(std::string_view message) { Remark("n", zsmsg::kNote, message); }
 
 void THtmlReport::WriteFooter(const TSearchSummary& summary) {
-  EndTable();
+  EndRows();
   const std::string chart = Years.Html();
   if (chart.size() <= TYearChart::kMaxSize) Fill(Chart, chart);
+  // The tables of a section mostly have the same number of fields.
+  std::string row;
+  std::size_t rowFields = 0;
+  for (const THead& head : Heads) {
+    if (head.Fields != rowFields) row = Fields.Html(rowFields = head.Fields);
+    if (row.size() <= head.Field.Width) Fill(head.Field, row);
+  }
   Fill(Count, CountText(summary.Count));
   if (summary.Encoding) Fill(Encoding, EncodingName(*summary.Encoding));
   Out().Write("</section>\r\n");

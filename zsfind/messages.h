@@ -76,5 +76,12 @@ inline std::string_view CompareName(TCompare compare) {
   }
   return {};
 }
+// The HTML result's field headings: what a field holds, or 欄 and its number.
+inline constexpr std::string_view kFieldRecordNumber = "番号";
+inline constexpr std::string_view kFieldYear = "年";
+inline constexpr std::string_view kFieldPages = "ページ";
+inline constexpr std::string_view kFieldNumber = "数値";
+inline constexpr std::string_view kFieldUrl = "URL";
+inline constexpr std::string_view kFieldUnnamed = "欄";
 
 }  // namespace zsmsg

@@ -1,44 +1,17 @@
 #include "zsfind/year_chart.h"
 
+#include "zsfind/field_scan.h"
 #include "zsfind/messages.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr std::string_view kFullWidthSpace = "\x81\x40";
+using fieldscan::SkipBlanks;
+using fieldscan::Take;
+using fieldscan::TakeDigit;
+
 constexpr std::string_view kYear = "\x94\x4E";  // 年
-
-// Byte by byte: the prefixes are one or two bytes, too short for a call to
-// memcmp to pay.
-bool Take(std::string_view& text, std::string_view prefix) {
-  if (text.size() < prefix.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i) {
-    if (text[i] != prefix[i]) return false;
-  }
-  text.remove_prefix(prefix.size());
-  return true;
-}
-
-void SkipBlanks(std::string_view& text) {
-  while (Take(text, " ") || Take(text, kFullWidthSpace)) {
-  }
-}
-
-// A half-width or full-width (82 4F to 82 58) digit.
-std::optional<int> TakeDigit(std::string_view& text) {
-  if (text.empty()) return std::nullopt;
-  const auto first = static_cast<unsigned char>(text[0]);
-  if (first >= '0' && first <= '9') {
-    text.remove_prefix(1);
-    return first - '0';
-  }
-  if (text.size() < 2 || first != 0x82) return std::nullopt;
-  const auto second = static_cast<unsigned char>(text[1]);
-  if (second < 0x4F || second > 0x58) return std::nullopt;
-  text.remove_prefix(2);
-  return second - 0x4F;
-}
 
 // Layout of the chart, in pixels.
 constexpr int kLeft = 48;   // room for the scale
@@ -105,11 +78,12 @@ std::string TYearChart::Html() const {
   const std::size_t labelEvery = (bars + kMaxLabels - 1) / kMaxLabels;
   const int width = kLeft + static_cast<int>(bars) * kStep + 8;
 
-  std::string svg =
-      "<figure class=\"chart\">\r\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
-      Number(static_cast<std::uint64_t>(width)) + "\" height=\"" + Number(kHeight) +
-      "\" viewBox=\"0 0 " + Number(static_cast<std::uint64_t>(width)) + " " + Number(kHeight) +
-      "\" role=\"img\">\r\n<title>" + std::string(zsmsg::kChartTitle) + "</title>\r\n";
+  std::string svg = "<figure class=\"chart\" data-field=\"" + Number(best) +
+                    "\">\r\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
+                    Number(static_cast<std::uint64_t>(width)) + "\" height=\"" + Number(kHeight) +
+                    "\" viewBox=\"0 0 " + Number(static_cast<std::uint64_t>(width)) + " " +
+                    Number(kHeight) + "\" role=\"img\">\r\n<title>" +
+                    std::string(zsmsg::kChartTitle) + "</title>\r\n";
   svg += Text(kLeft - 4, kTop + 4, "end", Number(most)) + Text(kLeft - 4, kBase, "end", "0");
   svg += "<path d=\"M" + Number(kLeft) + " " + Number(kTop) + "V" + Number(kBase) + "H" +
          Number(static_cast<std::uint64_t>(width - 4)) + "\" fill=\"none\" stroke=\"#000\"/>\r\n";
@@ -119,9 +93,9 @@ std::string TYearChart::Html() const {
     const int x = kLeft + static_cast<int>(i) * kStep + (kStep - kBar) / 2;
     const int middle = x + kBar / 2;
     const auto height = static_cast<int>((count * kPlot + most - 1) / most);
-    svg += "<rect x=\"" + Number(static_cast<std::uint64_t>(x)) + "\" y=\"" +
-           Number(static_cast<std::uint64_t>(kBase - height)) + "\" width=\"" + Number(kBar) +
-           "\" height=\"" + Number(static_cast<std::uint64_t>(height)) +
+    svg += "<rect data-decade=\"" + decade + "\" x=\"" + Number(static_cast<std::uint64_t>(x)) +
+           "\" y=\"" + Number(static_cast<std::uint64_t>(kBase - height)) + "\" width=\"" +
+           Number(kBar) + "\" height=\"" + Number(static_cast<std::uint64_t>(height)) +
            "\" fill=\"#666\"><title>" + decade + std::string(zsmsg::kDecadeSuffix) + " " +
            Number(count) + std::string(zsmsg::kCountUnit) + "</title></rect>";
     if (bars <= kCountedBars && count > 0)

@@ -3,8 +3,9 @@
 // HTML section: for each tab-separated field (of the first kFields), how many
 // records hold a plausible year there, by decade. The chart shows the field
 // that most records hold a year in, when more than half of them (and at least
-// two) do. It is an inline SVG bar chart: no script, no file beside it, and
-// black and grey, so it prints as it shows.
+// two) do. It is an inline SVG bar chart: no file beside it, and black and
+// grey, so it prints as it shows. The figure names its field and each bar its
+// decade, so that the page's script can show a decade's records on a click.
 
 #include <array>
 #include <cstddef>

@@ -1,8 +1,10 @@
 // The HTML result in a real browser: headless Chromium opens what zsfind
 // wrote, and the test reads the page it built (the Japanese decoded from
-// Shift_JIS, the marks, the table cells, the chart, the escaped text) and the
-// PDF it prints (every table row whole on one page). Skipped where Chromium
-// is not installed; scripts/setup.sh installs it.
+// Shift_JIS, a kanji code page 932 lacks from a UTF-8 database, the marks,
+// the table cells, the headings, the chart, the escaped text) and the PDF it prints (every record
+// whole on one page, no controls); browser/page_test.js works the page as a user does. Skipped
+// where Chromium is not installed; scripts/setup.sh installs it and the DevTools Protocol client
+// that script drives it with.
 
 #include "tests/zsfind/result_files.h"
 #include "zsfind/zsfind_app.h"
@@ -37,15 +39,17 @@ std::string Number(int n) {
   return std::string(4 - digits.size(), '0') + digits;
 }
 
-// Tab-separated records with a year each, titles long enough to take several
-// lines in a table cell; records without tabs that take several lines; one
-// short record without tabs.
+// Tab-separated records with an author of four in turn, a year each, titles
+// long enough to take several lines in a table cell and a number; records
+// without tabs that take several lines; one short record without tabs.
 std::string Database() {
   const std::string title = "超伝導体の表面における長い題名の研究、その方法と結果についての考察";
+  const char* const authors[] = {"山田　太郎", "ｻﾄｳ ﾊﾅｺ", "Suzuki, \"Ken\"", "阿部　正"};
   std::string db;
   for (int i = 1; i <= kRows; ++i) {
-    db += "row" + Number(i) + "\t山田　太郎\t" + std::to_string(1950 + i) + "\t" + title +
-          (i == 7 ? " A&B <i>not markup</i>" : "") + " end" + Number(i) + "\t応用物理\r\n";
+    db += "row" + Number(i) + "\t" + authors[i % 4] + "\t" + std::to_string(1950 + i) + "\t" +
+          title + (i == 7 ? " A&B <i>not markup</i>" : "") + " end" + Number(i) + "\t" +
+          std::to_string(i * 37 % 100) + "\t応用物理\r\n";
   }
   for (int i = kRows + 1; i <= kRows + kParagraphs; ++i) {
     db += "row" + Number(i) + " " + title + title + title + title + title + " end" + Number(i) +
@@ -111,6 +115,12 @@ class HtmlInBrowser : public ::testing::Test {
                          "", kDb},
                         {std::nullopt, "", '/'}, out, err),
               0);
+    // And one of a UTF-8 database, whose 鷗 code page 932 lacks (鴎外 finds it).
+    Write(kDb + "8", "\xEF\xBB\xBF" + Utf8(u8"森鷗外の研究\r\n"));
+    ASSERT_EQ(RunZsfind({"--append", "--text-out", kDir + "/out.txt", "--html-out", kHtml, "鴎外",
+                         "", kDb + "8"},
+                        {std::nullopt, "", '/'}, out, err),
+              0);
   }
   void TearDown() override { std::filesystem::remove_all(kDir); }
 };
@@ -120,15 +130,21 @@ TEST_F(HtmlInBrowser, ThePageHoldsTheRecordsAsTheBrowserBuildsIt) {
   ASSERT_NE(dom.find("</html>"), std::string::npos) << dom.substr(0, 500);
   // Decoded from Shift_JIS: the text comes back as UTF-8.
   EXPECT_NE(dom.find(Utf8(u8"<h1>検索結果</h1>")), std::string::npos);
-  EXPECT_EQ(Count(dom, "<section>"), 2);
-  EXPECT_EQ(Count(dom, "<table class=\"r\">"), 1);
-  // One row a record, one cell a field, the hits marked inside the cells.
-  EXPECT_EQ(Count(dom, "<tr>"), kRows);
-  EXPECT_EQ(Count(dom, "<td>"), 5 * kRows);
-  EXPECT_NE(dom.find(Utf8(u8"<tr><td>row0042</td><td>山田　太郎</td><td>1992</td><td><mark>超伝導"
-                          u8"</mark>体の表面")),
+  EXPECT_EQ(Count(dom, "<section"), 3);
+  // The script ran here (and so when the page is printed): a search box a section.
+  EXPECT_EQ(Count(dom, "<input type=\"search\""), 3);
+  // (The macros would spell the literal in Shift-JIS, which has no 鷗.)
+  const std::string ogai = Utf8(u8"<p class=\"r\">森<mark>鷗外</mark>の研究</p>");
+  EXPECT_NE(dom.find(ogai), std::string::npos);
+  // One row a record, one cell a field, the hits marked inside the cells;
+  // the headings name the fields (the volume, N * 37 % 100, sorts as numbers).
+  EXPECT_EQ(Count(dom, "<tr><td>"), kRows);
+  EXPECT_EQ(Count(dom, "<td>"), 6 * kRows);
+  EXPECT_NE(dom.find(Utf8(u8"<tr><td>row0042</td><td>Suzuki, \"Ken\"</td><td>1992</td><td><mark>"
+                          u8"超伝導</mark>体の表面")),
             std::string::npos);
   EXPECT_EQ(Count(dom, Utf8(u8"<mark>超伝導</mark>")), kRows + 5 * kParagraphs);
+  EXPECT_NE(dom.find(Utf8(u8" class=\"n\">数値</th>")), std::string::npos);
   // Text that looks like markup stays text.
   EXPECT_NE(dom.find("A&amp;B &lt;i&gt;not markup&lt;/i&gt;"), std::string::npos);
   EXPECT_EQ(dom.find("<i>"), std::string::npos);
@@ -153,6 +169,9 @@ TEST_F(HtmlInBrowser, PrintedRecordsAreNeverCutAcrossPages) {
   EXPECT_NE(pages[0].find(Utf8(u8"検索結果")), std::string::npos);
   EXPECT_NE(pages[0].find(Utf8(u8"年代別の該当件数")), std::string::npos);
   EXPECT_NE(pages[0].find("1950"), std::string::npos);
+  // The controls the script adds are left out.
+  EXPECT_EQ(text.find("CSV"), std::string::npos);
+  EXPECT_EQ(text.find(Utf8(u8"すべて")), std::string::npos);
   // A record's first line and its last line are on the same page, in a table
   // row or a paragraph.
   for (int i = 1; i <= kRows + kParagraphs; ++i) {
@@ -163,6 +182,16 @@ TEST_F(HtmlInBrowser, PrintedRecordsAreNeverCutAcrossPages) {
     }
     EXPECT_TRUE(first >= 0 && first == last) << "row " << i << ": " << first << " " << last;
   }
+}
+
+// Sorting, filtering, a decade, CSV and the clipboard, by clicks and keys.
+TEST_F(HtmlInBrowser, AUserWorksTheControls) {
+  ASSERT_TRUE(std::filesystem::exists(ZS_BROWSER_DIR "/node_modules/puppeteer-core"))
+      << "run scripts/setup.sh";
+  const std::string report =
+      Output("node " ZS_BROWSER_DIR "/page_test.js " + kHtml + " 2>&1; echo exit $?");
+  EXPECT_EQ(Count(report, "not ok"), 0) << report;
+  EXPECT_NE(report.find("\nexit 0\n"), std::string::npos) << report;
 }
 
 }  // namespace

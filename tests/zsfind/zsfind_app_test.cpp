@@ -72,11 +72,18 @@ TEST_F(ZsfindApp, WritesBothResults) {
   // ガス and 超伝導 touch in the last record and share one mark.
   EXPECT_EQ(Count(html, "<mark>"), 3);
   EXPECT_NE(html.find("<mark>ガス超伝導</mark>"), std::string::npos);
-  // Tab-separated records are table rows, a cell a field; both hold a year
-  // in their third field, so a chart of the 1990s and 2000s comes first.
+  // Tab-separated records are table rows, a cell a field, under a heading a
+  // field (numbers and years sort as numbers); both hold a year in their
+  // third field, so a chart of the 1990s and 2000s comes first.
   EXPECT_NE(html.find("<tr><td>0002</td><td>佐藤　花子</td><td>1990</td><td><mark>ｶﾞｽ</mark>"),
             std::string::npos);
-  EXPECT_EQ(Count(html, "<tr>"), 2);
+  EXPECT_EQ(Count(html, "<tr><td>"), 2);
+  EXPECT_EQ(Count(html, "<th "), 4);
+  std::size_t at = 0;
+  for (const char* heading : {" class=\"n\">番号<", ">欄2<", " class=\"n\">年<", ">欄4<"}) {
+    at = html.find(heading, at);
+    EXPECT_NE(at, std::string::npos) << heading;
+  }
   EXPECT_LT(html.find("<svg"), html.find("<table"));
   EXPECT_NE(html.find("<title>1990年代 1 件</title>"), std::string::npos);
   EXPECT_NE(html.find("<title>2000年代 1 件</title>"), std::string::npos);
