@@ -196,13 +196,18 @@ std::string_view PageScript() {
   }
 
   // The shown records with the headings first, each line as wide as the widest.
+  // A field a spreadsheet would take for a formula (=, +, -, @ first) gets an
+  // apostrophe before it, so that it stays text there.
   function grid(S) {
     records(S);
     var all = [S.names].concat(S.shown.map(function (i) { return cells(S, i); })), width = 0;
     all.forEach(function (l) { width = Math.max(width, l.length); });
     return all.map(function (l, n) {
       var out = [];
-      for (var j = 0; j < width; j++) out.push(j < l.length ? l[j] : n ? "" : "欄" + (j + 1));
+      for (var j = 0; j < width; j++) {
+        var f = j < l.length ? l[j] : n ? "" : "欄" + (j + 1);
+        out.push(/^[=+\-@\t\r]/.test(f) ? "'" + f : f);
+      }
       return out;
     });
   }

@@ -12,7 +12,7 @@ const path = require('path');
 
 const url = 'file://' + process.argv[2];
 const downloads = fs.mkdtempSync(path.join(require('os').tmpdir(), 'zsfind-page-test-'));
-const authors = ['Suzuki, "Ken"', '阿部　正', '山田　太郎', 'ｻﾄｳ ﾊﾅｺ'];  // in code page 932's order
+const authors = ['=Suzuki, "Ken"', '阿部　正', '山田　太郎', 'ｻﾄｳ ﾊﾅｺ'];  // in code page 932's order
 
 // What section n shows: its count, and its records' fields in the order shown.
 const view = (page, n = 1) => page.$eval(`section:nth-of-type(${n})`, (s) => ({
@@ -32,6 +32,7 @@ const falling = (list) => rising([...list].reverse());
 const groups = (list) => list.filter((x, i) => list[i - 1] !== x);
 const expect = (ok, what) => { if (!ok) throw new Error(what); };
 const csvField = (f) => (/[",\r\n]/.test(f) ? `"${f.replace(/"/g, '""')}"` : f);
+const asText = (f) => (/^[=+\-@\t\r]/.test(f) ? `'${f}` : f);  // no formula in a spreadsheet
 
 // The bytes of the CSV file that action saves.
 async function download(action) {
@@ -108,11 +109,11 @@ const cases = [
     await filter(page, 'suzuki');
     await click(page, '年');
     const v = await view(page);
-    const lines = [['欄1', '欄2', '年', '欄4', '数値', '欄6'], ...v.rows];
+    const lines = [['欄1', '欄2', '年', '欄4', '数値', '欄6'], ...v.rows.map((r) => r.map(asText))];
     const csv = await download(() => page.click('::-p-text(CSV)'));
     const expected = '\ufeff' + lines.map((l) => l.map(csvField).join(',') + '\r\n').join('');
     expect(csv.equals(Buffer.from(expected)) && lines.length === 16, csv.toString().slice(0, 99));
-    expect(csv.includes('"Suzuki, ""Ken"""'), 'quotes');
+    expect(csv.includes('"\'=Suzuki, ""Ken"""'), 'quotes, and a formula kept as text');
     await page.click('::-p-text(タブ区切り)');
     const text = await page.evaluate(() => navigator.clipboard.readText());
     expect(text === lines.map((l) => l.join('\t') + '\r\n').join(''), text.slice(0, 99));
