@@ -140,23 +140,15 @@ TEST_F(ZsfindApp, BytesThatAreNoCharactersKeepTheHtmlValid) {
 #endif
 }
 
-// UTF-8 text as UTF-16 with its byte-order mark.
+// UTF-8 text of the Basic Multilingual Plane as UTF-16 with its byte-order mark.
 std::string Utf16(const std::string& utf8, bool bigEndian) {
   std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-  const auto put = [&](unsigned unit) {
-    const char bytes[2] = {static_cast<char>(unit >> 8), static_cast<char>(unit & 0xFF)};
-    out += bigEndian ? std::string{bytes[0], bytes[1]} : std::string{bytes[1], bytes[0]};
-  };
   const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
   for (const auto* end = p + utf8.size(); p < end;) {
     const TUtf8Char c = DecodeUtf8(p, end);
     p += c.Length;
-    if (c.Code < 0x10000) {
-      put(c.Code);
-    } else {
-      put(0xD800 + ((c.Code - 0x10000) >> 10));
-      put(0xDC00 + ((c.Code - 0x10000) & 0x3FF));
-    }
+    const char high = static_cast<char>(c.Code >> 8), low = static_cast<char>(c.Code & 0xFF);
+    out += bigEndian ? std::string{high, low} : std::string{low, high};
   }
   return out;
 }
