@@ -6,9 +6,9 @@
 
 #include "about/splash_win.h"
 
-using uitest::Chord;
 using testsupport::ClipboardText;
 using testsupport::SetClipboardText;
+using uitest::Chord;
 
 namespace {
 

@@ -16,7 +16,6 @@ void Chord(std::initializer_list<WORD> keys);
 // Dispatches messages for a while, so that sent input has arrived and run.
 void Settle(int ms = 150);
 
-
 // A registry key below HKEY_CURRENT_USER private to this test process.
 std::string TestKeyName();
 using testsupport::DeleteKey;

@@ -181,7 +181,8 @@ void UserTest::ChooseDatabase() const {
   })) << "the database file is not listed";
   ASSERT_TRUE(testsupport::BringToFront(dialog));
   testsupport::DoubleClick({(label->left + label->right) / 2, (label->top + label->bottom) / 2});
-  EXPECT_TRUE(testsupport::WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }));
+  EXPECT_TRUE(
+      testsupport::WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }));
   const std::string quoted = "\"" + Database + "\"";
   EXPECT_TRUE(testsupport::WaitUntil([&] { return WindowText(Combo()) == quoted; }))
       << WindowText(Combo());
