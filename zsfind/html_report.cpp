@@ -179,13 +179,10 @@ const unsigned char* EscapeRunUtf8(const unsigned char* p, const unsigned char* 
     const TUtf8Char c = DecodeUtf8(p, end);
     p += c.Length;
     // Only a code that a browser reads back as this very character: 〜 is
-    // not written as the code of ～.
-    // (Above 0x7F, a single-byte code is a half-width kana, which needs no escaping.)
+    // not written as the code of ～. (Above 0x7F, a single-byte code is a
+    // half-width kana, which needs no escaping.)
     const TCp932Code code = c.Valid ? Cp932CodeOf(c.Code) : TCp932Code{{0, 0}, 0};
-    const char32_t readBack = code.Length == 2   ? Cp932Character(code.Bytes[0], code.Bytes[1])
-                              : code.Length == 1 ? Cp932Character(code.Bytes[0])
-                                                 : kNoCharacter;
-    if (readBack == c.Code) {
+    if (code.Length > 0 && Cp932Form(c.Code) == c.Code) {
       emit({reinterpret_cast<const char*>(code.Bytes), code.Length});
       continue;
     }

@@ -92,9 +92,8 @@ void TRecordMatcher::Tune(std::string_view sample) {
     }
   }
   // Every character is in a literal run or a character anchor, so there is
-  // always a candidate. Only the
-  // few that the byte counts favour are tried on the sample, so choosing
-  // costs the same however long the words are.
+  // always a candidate. Only the few that the byte counts favour are tried
+  // on the sample, so choosing costs the same however long the words are.
   std::stable_sort(candidates.begin(), candidates.end(),
                    [](const TAnchor& a, const TAnchor& b) { return a.Guess < b.Guess; });
   candidates.resize(std::min(candidates.size(), kTried));

@@ -9,7 +9,6 @@
 #include "zsfind/text_report.h"
 #include "zsfind/variant_list.h"
 
-#include <memory>
 #include <new>
 
 namespace {
