@@ -10,12 +10,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-10}
-build=${ZS_BUILD_DIR:-build/win32}
+source scripts/wine-harness.sh
+harness_choose_windows
+build=${ZS_BUILD_DIR:-build/$HARNESS_PRESET}
 
-cmake --preset win32 -B "$build" >/dev/null
+cmake --preset "$HARNESS_PRESET" -B "$build" >/dev/null
 cmake --build "$build" --target zunoseek zs_startup_probe zs_bare_window >/dev/null
 
-source scripts/wine-harness.sh
 harness_open "$PWD/$build"
 
 probe=$(winepath -w "$build/tests/support/zs_startup_probe.exe")

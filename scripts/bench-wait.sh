@@ -7,12 +7,13 @@ cd "$(dirname "$0")/.."
 seconds=${1:-3} runs=${2:-30}
 
 scripts/setup.sh
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 --target wait_bench
 source scripts/wine-harness.sh
-harness_open "$PWD/build/win32"
+harness_choose_windows
+cmake --preset "$HARNESS_PRESET" >/dev/null
+cmake --build --preset "$HARNESS_PRESET" --target wait_bench
+harness_open "$PWD/build/$HARNESS_PRESET"
 
-bench=$(winepath -w "$PWD/build/win32/bench/wait_bench.exe")
+bench=$(winepath -w "$PWD/build/$HARNESS_PRESET/bench/wait_bench.exe")
 work=$(mktemp -d)
 # The wine server of this prefix; the benchmark reads its CPU time through Z:.
 server=$(pgrep -n wineserver)

@@ -9,13 +9,14 @@
 set -euo pipefail
 out=$(realpath -m "${1:?usage: scripts/screenshots.sh OUTDIR}")
 cd "$(dirname "$0")/.."
-build=${ZS_BUILD_DIR:-build/win32}
+source scripts/wine-harness.sh
+harness_choose_windows
+build=${ZS_BUILD_DIR:-build/$HARNESS_PRESET}
 mkdir -p "$out"
 
-cmake --preset win32 -B "$build" >/dev/null
+cmake --preset "$HARNESS_PRESET" -B "$build" >/dev/null
 cmake --build "$build" --target zunoseek zsfind zs_poke >/dev/null
 
-source scripts/wine-harness.sh
 harness_open "$PWD/$build"
 
 poke=$(winepath -w "$build/tests/support/zs_poke.exe")

@@ -8,23 +8,30 @@
 # Uses the display in $DISPLAY; without one it starts a virtual one (Xvfb)
 # and says so. The Wine prefix is kept in $ZUNOSEEK_PREFIX (default
 # ~/.local/share/zunoseek/prefix), so the database list survives restarts.
+# Where 32-bit programs cannot start, the 64-bit build runs under wine64.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
 
 scripts/setup.sh
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 --target zunoseek zsfind
-
 source scripts/wine-harness.sh
-prefix=${ZUNOSEEK_PREFIX:-$HOME/.local/share/zunoseek/prefix}
+harness_choose_windows
+[[ $HARNESS_PRESET == win64 ]] &&
+  echo "This machine cannot start 32-bit programs: starting the 64-bit build under wine64."
+cmake --preset "$HARNESS_PRESET" >/dev/null
+cmake --build --preset "$HARNESS_PRESET" --target zunoseek zsfind
+
+# A 64-bit Wine cannot use a 32-bit prefix: it gets one of its own.
+prefix=$HOME/.local/share/zunoseek/prefix
+[[ $HARNESS_PRESET == win64 ]] && prefix+=64
+prefix=${ZUNOSEEK_PREFIX:-$prefix}
 echo "Wine prefix: $prefix"
 harness_template "$prefix"
 export WINEPREFIX=$prefix
 
 demo=$top/build/demo
 mkdir -p "$demo"
-cp build/win32/ui/zunoseek.exe build/win32/zsfind/zsfind.exe "$demo/"
+cp build/$HARNESS_PRESET/ui/zunoseek.exe build/$HARNESS_PRESET/zsfind/zsfind.exe "$demo/"
 cp dist/zsearch.bat dist/zsearcha.bat dist/zsfind-missing.txt dist/helpzs.txt dist/zreadme.txt "$demo/"
 if [[ ! -f $demo/data.txt ]]; then
   if command -v python3 >/dev/null; then

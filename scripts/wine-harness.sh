@@ -1,11 +1,15 @@
 # Wine test harness, sourced by scripts/test.sh and scripts/start.sh.
 #
-#   harness_template DIR   make (once) a configured 32-bit prefix in DIR
+#   harness_template DIR   make (once) a configured prefix in DIR
 #   harness_start TEMPLATE make a fresh copy of TEMPLATE, start Xvfb and the
 #                          wine server on it and export WINEPREFIX/DISPLAY
 #   harness_stop           stop what harness_start started and remove the copy
 #   harness_open BUILD     harness_template and harness_start for a build tree,
 #                          with harness_stop run when the calling script exits
+#   harness_choose_windows set HARNESS_PRESET to the build preset whose
+#                          programs this machine runs: win32, or win64 where
+#                          32-bit programs cannot start (Wine then runs as
+#                          wine64 from here on)
 #
 # Every Windows test of one run shares the copy; no run sees another's registry.
 
@@ -13,6 +17,25 @@ export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 harness_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+# A kernel built without 32-bit support answers "Exec format error" for
+# Wine's 32-bit loader and for every 32-bit program. There the same sources
+# are built as 64-bit programs and run under wine64. Debian's wine and
+# wine-stable commands (wineboot, regedit and winepath call the latter) take
+# the 32-bit loader whenever it is installed, so they are replaced on PATH.
+harness_choose_windows() {
+  HARNESS_PRESET=win32
+  /usr/lib/wine/wine --version >/dev/null 2>&1 && return 0
+  HARNESS_PRESET=win64
+  local bin=$harness_dir/../build/wine64-bin
+  mkdir -p "$bin"
+  for command in wine wine-stable; do
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$bin/$command"
+    chmod +x "$bin/$command"
+  done
+  PATH=$(cd "$bin" && pwd):$PATH
+  export PATH WINEARCH=win64
+}
 
 # Writes a .reg file in Wine's UTF-16 form so the Japanese face names survive.
 harness_reg_import() {
