@@ -48,10 +48,12 @@ LRESULT TRichEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return message == WM_GETDLGCODE ? result & ~kKeysKeptHere : result;
 }
 
-void TRichEdit::LoadFromFile(const std::string& fileName) { LoadDocument(Handle(), fileName); }
+void TRichEdit::LoadFromFile(const std::string& fileName) {
+  LoadDocument(HandleNeeded(), fileName);
+}
 
 void TRichEdit::Print(const std::string& jobTitle) {
-  PrintDocument(Handle(), Font().Attributes(), jobTitle, PumpApplicationMessages);
+  PrintDocument(HandleNeeded(), Font().Attributes(), jobTitle, PumpApplicationMessages);
 }
 
 void TRichEdit::FontChanged() {

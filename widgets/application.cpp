@@ -160,7 +160,11 @@ bool TApplication::IsKeyMessage(const MSG& msg) {
 }
 
 bool TApplication::IsShortCut(TShortCut shortCut) {
-  return Main != nullptr && IsWindowEnabled(Main->Handle()) && Main->IsShortCut(shortCut);
+  if (Main == nullptr) return false;
+  // A window yet to be made would start with the form's state.
+  const bool enabled =
+      Main->HandleAllocated() ? IsWindowEnabled(Main->Handle()) != FALSE : Main->Enabled();
+  return enabled && Main->IsShortCut(shortCut);
 }
 
 void TApplication::DestroyForms() {
@@ -186,7 +190,7 @@ std::vector<HWND> TApplication::OtherActiveForms() const {
 }
 
 int TApplication::ShowBox(const std::string& text, UINT flags) {
-  HWND owner = Main != nullptr ? Main->Handle() : Window;
+  HWND owner = Main != nullptr ? Main->HandleNeeded() : Window;
   HWND active = GetActiveWindow();
   // The box disables its owner, the main form; the other forms are disabled
   // here, so that none of the program's windows acts and none can be brought

@@ -10,6 +10,7 @@ class TComboBox : public TWinControl {
  public:
   explicit TComboBox(TWinControl* parent);
 
+  // The field's text and the items; asking makes no window.
   std::string Text() const;
   void SetText(const std::string& text);
   // Replaces the items, in the given order.

@@ -26,21 +26,18 @@ class TControl {
 
   // Place and size in design pixels (96 per inch), scaled to the screen.
   void SetBounds(int left, int top, int width, int height);
-  // The rectangle in screen pixels, relative to the parent's client area.
-  const RECT& BoundsRect() const {
+  // The rectangle in screen pixels, relative to the parent's client area, as
+  // last set or measured.
+  const RECT& BoundsRect() const { return Bounds; }
+  int Width() const { return Bounds.right - Bounds.left; }
+  int Height() const { return Bounds.bottom - Bounds.top; }
+  // Measures a size that waits for it (see TLabel), then gives the rectangle.
+  const RECT& SettledBoundsRect() {
     SettleBounds();
     return Bounds;
   }
-  int Width() const {
-    const RECT& r = BoundsRect();
-    return r.right - r.left;
-  }
-  int Height() const {
-    const RECT& r = BoundsRect();
-    return r.bottom - r.top;
-  }
   // Brings a size that waits to be measured up to date (see TLabel).
-  virtual void SettleBounds() const {}
+  virtual void SettleBounds() {}
 
   const std::string& Caption() const { return CaptionText; }
   void SetCaption(const std::string& caption);

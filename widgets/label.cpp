@@ -62,8 +62,8 @@ void TLabel::AdjustSize() {
   if (Parent()->HandleAllocated()) MeasureText();
 }
 
-void TLabel::SettleBounds() const {
-  if (SizeStale) const_cast<TLabel*>(this)->MeasureText();
+void TLabel::SettleBounds() {
+  if (SizeStale) MeasureText();
 }
 
 void TLabel::MeasureText() {

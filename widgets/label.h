@@ -19,7 +19,7 @@ class TLabel : public TGraphicControl {
   // Long lines wrap within the width (which then stays).
   void SetWordWrap(bool wrap);
 
-  void SettleBounds() const override;
+  void SettleBounds() override;
 
  protected:
   void CaptionChanged() override;
@@ -36,7 +36,7 @@ class TLabel : public TGraphicControl {
   bool SizeToText = true;
   bool Wrap = false;
   bool Adjusting = false;
-  // Text is measured once the parent can be drawn, or its size is asked for:
-  // a window never shown measures nothing, and one made measures once.
+  // Text is measured once the parent can be drawn, or when settled: a window
+  // never shown measures nothing, and one made measures once.
   bool SizeStale = false;
 };

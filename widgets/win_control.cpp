@@ -23,10 +23,10 @@ TWinControl::TWinControl(TWinControl* parent) : TControl(parent) {
 
 TWinControl::~TWinControl() { DestroyWindowNow(); }
 
-HWND TWinControl::Handle() const {
+HWND TWinControl::HandleNeeded() {
   if (Window == nullptr && ClassName != nullptr) {
     if (Parent() == nullptr) {
-      const_cast<TWinControl*>(this)->CreateWindowHandle();
+      CreateWindowHandle();
     } else {
       // Made through the parent, so that the windows of a form's controls come
       // into being in the order of the objects, which is their order on screen.
@@ -95,7 +95,7 @@ bool TWinControl::PreProcessKey(const MSG& msg) {
 }
 
 void TWinControl::CreateChildWindows() {
-  if (ChildWindowsMade || Handle() == nullptr) return;
+  if (ChildWindowsMade || HandleNeeded() == nullptr) return;
   ChildWindowsMade = true;
   for (std::size_t i = 0; i < Children.size(); ++i) {
     auto* control = dynamic_cast<TWinControl*>(Children[i]);

@@ -21,10 +21,13 @@ class TWinControl : public TControl {
   explicit TWinControl(TWinControl* parent);
   ~TWinControl() override;
 
-  // The window, made (a control's with every other control window of its
-  // form) if it does not exist yet. A window once destroyed is not made again.
-  HWND Handle() const;
+  // The window, or null while it is not made (or after it is destroyed).
+  HWND Handle() const { return Window; }
   bool HandleAllocated() const { return Window != nullptr; }
+  // Makes the window if it does not exist yet (a control's with every other
+  // control window of its form) and returns it. A window once destroyed is
+  // not made again.
+  HWND HandleNeeded();
   // The object of a window of ours, or null.
   static TWinControl* FromHandle(HWND window);
   // The nearest window of ours that is window or holds it (the combo box for
