@@ -17,8 +17,8 @@ TFontAttributes LabelFont(const char* face, int height, TFontStyles style, std::
   return font;
 }
 
-void Place(TLabel& label, const char* caption, int left, int top, int width, int height,
-           const TFontAttributes& font) {
+void SetUpLabel(TLabel& label, const char* caption, int left, int top, int width, int height,
+                const TFontAttributes& font) {
   label.SetTransparent(true);
   label.Font().Assign(font);
   label.SetCaption(caption);
@@ -46,19 +46,19 @@ TForm2::TForm2() {
 }
 
 void TForm2::SetUpLabels() {
-  Place(Label1, "ズノ文献データベース 日本関係分", 32, 24, 364, 24,
-        LabelFont(kPGothic, 24, fsBold, kShiftJisCharset));
-  Place(Label2, "簡易検索プログラム", 48, 56, 186, 21,
-        LabelFont(kPGothic, 21, fsBold, kShiftJisCharset));
+  SetUpLabel(Label1, "ズノ文献データベース 日本関係分", 32, 24, 364, 24,
+             LabelFont(kPGothic, 24, fsBold, kShiftJisCharset));
+  SetUpLabel(Label2, "簡易検索プログラム", 48, 56, 186, 21,
+             LabelFont(kPGothic, 21, fsBold, kShiftJisCharset));
   // A member with its font and nothing to show.
   Label3.Font().Assign(LabelFont(kPGothic, 13, 0, kShiftJisCharset));
   Label3.SetTransparent(true);
   Label3.SetVisible(false);
   Label6.SetAutoSize(false);
   Label6.SetWordWrap(true);
-  Place(Label6, "背景の写真は海辺の砂丘に生える草で、Marco Cogoni さんが撮影しました。", 16, 216,
-        257, 33, LabelFont(kPGothic, 13, 0, kShiftJisCharset));
-  Place(Label4, "ZUNO-SEARCH", 241, 57, 140, 22, LabelFont("Arial", 19, 0, ANSI_CHARSET));
+  SetUpLabel(Label6, "背景の写真は海辺の砂丘に生える草で、Marco Cogoni さんが撮影しました。", 16,
+             216, 257, 33, LabelFont(kPGothic, 13, 0, kShiftJisCharset));
+  SetUpLabel(Label4, "ZUNO-SEARCH", 241, 57, 140, 22, LabelFont("Arial", 19, 0, ANSI_CHARSET));
 }
 
 void TForm2::SetUpLink(TLightLabel& link, TJumpType type, const char* target, int top, int width) {

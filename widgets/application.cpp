@@ -2,6 +2,7 @@
 
 #include "platform/program_path.h"
 #include "widgets/app_text.h"
+#include "widgets/dpi.h"
 #include "widgets/form.h"
 
 TApplication* Application = nullptr;
@@ -51,9 +52,8 @@ class TCentreNextBox {
       if (std::string(name) == "#32770") {
         RECT r;
         GetWindowRect(box, &r);
-        const int w = r.right - r.left, h = r.bottom - r.top;
-        SetWindowPos(box, OnTop ? HWND_TOPMOST : nullptr, (GetSystemMetrics(SM_CXSCREEN) - w) / 2,
-                     (GetSystemMetrics(SM_CYSCREEN) - h) / 2, 0, 0,
+        r = CentredOnScreen(r.right - r.left, r.bottom - r.top);
+        SetWindowPos(box, OnTop ? HWND_TOPMOST : nullptr, r.left, r.top, 0, 0,
                      SWP_NOSIZE | SWP_NOACTIVATE | (OnTop ? 0 : SWP_NOZORDER));
         UnhookWindowsHookEx(hook);
         Hook = nullptr;
@@ -76,25 +76,32 @@ HICON ProgramIcon(int size) {
   return icon != nullptr ? icon : LoadIconA(nullptr, IDI_APPLICATION);
 }
 
+void RegisterWindowClass(const char* name, WNDPROC windowProc, UINT style, HCURSOR cursor,
+                         HBRUSH background) {
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  if (GetClassInfoExA(GetModuleHandleA(nullptr), name, &wc)) return;
+  wc.style = style;
+  wc.lpfnWndProc = windowProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hIcon = ProgramIcon(32);
+  wc.hIconSm = ProgramIcon(16);
+  wc.hCursor = cursor;
+  wc.hbrBackground = background;
+  wc.lpszClassName = name;
+  RegisterClassExA(&wc);
+}
+
 TApplication::TApplication() : AppTitle(ApplicationTitle(ProgramPath())) {
   Application = this;
-  static const bool registered = [] {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &WindowProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hIcon = ProgramIcon(32);
-    wc.hIconSm = ProgramIcon(16);
-    wc.lpszClassName = kApplicationClass;
-    return RegisterClassExA(&wc) != 0;
-  }();
-  (void)registered;
+  RegisterWindowClass(kApplicationClass, &WindowProc, 0, nullptr, nullptr);
   // A window of no size in the middle of the screen, as the owner of every
   // form it carries the program's one taskbar button, titled with the title.
+  const RECT centre = CentredOnScreen(0, 0);
   Window = CreateWindowExA(0, kApplicationClass, AppTitle.c_str(),
                            WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                           GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0,
-                           0, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+                           centre.left, centre.top, 0, 0, nullptr, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
 }
 
 TApplication::~TApplication() {

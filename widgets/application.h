@@ -18,6 +18,11 @@ class TForm;
 // system's default icon when the program has none.
 HICON ProgramIcon(int size);
 
+// Registers a window class of the program's with its icon, unless it is
+// registered already.
+void RegisterWindowClass(const char* name, WNDPROC windowProc, UINT style, HCURSOR cursor,
+                         HBRUSH background);
+
 class TApplication {
  public:
   TApplication();

@@ -13,3 +13,9 @@ int ScreenDpi() {
 }
 
 int ScaleToScreen(int designPixels) { return MulDiv(designPixels, ScreenDpi(), 96); }
+
+RECT CentredOnScreen(int width, int height) {
+  const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  return RECT{x, y, x + width, y + height};
+}

@@ -10,28 +10,11 @@ constexpr const char* kFormClass = "TZunoseekForm";
 constexpr DWORD kSizeableStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_CLIPCHILDREN;
 
-void RegisterFormClass() {
-  static const bool registered = [] {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = instance;
-    wc.hIcon = ProgramIcon(32);
-    wc.hIconSm = ProgramIcon(16);
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kFormClass;
-    return RegisterClassExA(&wc) != 0;
-  }();
-  (void)registered;
-}
-
 }  // namespace
 
 TForm::TForm() : TWinControl(nullptr), FormStyle(kSizeableStyle) {
-  RegisterFormClass();
+  RegisterWindowClass(kFormClass, DefWindowProcA, CS_DBLCLKS, LoadCursorA(nullptr, IDC_ARROW),
+                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   SetWindowClass(kFormClass);
   SetVisible(false);
   Application->FormCreated(this);
@@ -97,12 +80,7 @@ void TForm::Show() { ShowWithCommand(SW_SHOWNORMAL); }
 
 void TForm::ShowWithCommand(int command) {
   CreateChildWindows();
-  if (Placement == TPosition::ScreenCenter) {
-    const int w = Width(), h = Height();
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
-    SetScreenBounds(RECT{x, y, x + w, y + h});
-  }
+  if (Placement == TPosition::ScreenCenter) SetScreenBounds(CentredOnScreen(Width(), Height()));
   // One call shows and activates the form; marked visible first, it would be
   // shown inactive and then activated in a second step.
   ShowWindow(Handle(), command);
@@ -132,13 +110,6 @@ bool TForm::IsShortCut(TShortCut shortCut) {
 
 void TForm::MenuCommand(WORD id) {
   if (MainMenu != nullptr) MainMenu->DispatchCommand(id);
-}
-
-void TForm::BoundsChanged(const RECT&) {
-  if (!HandleAllocated()) return;
-  const RECT& r = BoundsRect();
-  SetWindowPos(Handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {

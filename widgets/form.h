@@ -61,7 +61,6 @@ class TForm : public TWinControl {
   void CreateWindowHandle() override;
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   void MenuCommand(WORD id) override;
-  void BoundsChanged(const RECT& old) override;
 
  private:
   std::vector<TWinControl*> TabList() const;
