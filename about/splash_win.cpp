@@ -12,7 +12,7 @@ TFontAttributes LabelFont(const char* face, int height, TFontStyles style, std::
   font.Name = face;
   font.Height = height;
   font.Charset = charset;
-  font.Color = clWindowText;
+  font.Color = kColorWindowText;
   font.Style = style;
   return font;
 }
@@ -47,9 +47,9 @@ TForm2::TForm2() {
 
 void TForm2::SetUpLabels() {
   SetUpLabel(Label1, "ズノ文献データベース 日本関係分", 32, 24, 364, 24,
-             LabelFont(kPGothic, 24, fsBold, kShiftJisCharset));
+             LabelFont(kPGothic, 24, kFontBold, kShiftJisCharset));
   SetUpLabel(Label2, "簡易検索プログラム", 48, 56, 186, 21,
-             LabelFont(kPGothic, 21, fsBold, kShiftJisCharset));
+             LabelFont(kPGothic, 21, kFontBold, kShiftJisCharset));
   // A member with its font and nothing to show.
   Label3.Font().Assign(LabelFont(kPGothic, 13, 0, kShiftJisCharset));
   Label3.SetTransparent(true);
@@ -63,19 +63,19 @@ void TForm2::SetUpLabels() {
 
 void TForm2::SetUpLink(TLightLabel& link, TJumpType type, const char* target, int top, int width) {
   link.SetTransparent(true);
-  link.SetColor(clBtnFace);
+  link.SetColor(kColorBtnFace);
   // Set on the font objects themselves, not through the setters: the link
   // keeps showing its own font, underlined, until the pointer first leaves.
-  link.Font().Assign(LabelFont(kPGothic, 12, fsUnderline, kShiftJisCharset));
-  link.Font().SetColor(clBlue);
+  link.Font().Assign(LabelFont(kPGothic, 12, kFontUnderline, kShiftJisCharset));
+  link.Font().SetColor(kColorBlue);
   link.LightFont() = link.Font().Attributes();
   link.DefaultFont() = link.LightFont();
   link.DefaultFont().Style = 0;
   link.ClickFont() = link.DefaultFont();
-  link.ClickFont().Color = clRed;
-  link.SetLightColor(clBtnFace);
-  link.SetDefaultColor(clBtnFace);
-  link.SetClickColor(clBtnFace);
+  link.ClickFont().Color = kColorRed;
+  link.SetLightColor(kColorBtnFace);
+  link.SetDefaultColor(kColorBtnFace);
+  link.SetClickColor(kColorBtnFace);
   link.SetJumpType(type);
   link.SetJumpTo(target);
   link.SetCaption(target);

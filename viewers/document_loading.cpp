@@ -28,36 +28,36 @@ std::string FullPath(const std::string& fileName) {
 // A file of the working directory streamed into a Rich Edit control.
 class TRichEditStream : public TDocumentStream {
  public:
-  explicit TRichEditStream(HWND richEdit) : Control(richEdit) {}
+  explicit TRichEditStream(HWND richEdit) : FControl(richEdit) {}
   ~TRichEditStream() override { Close(); }
   TRichEditStream(const TRichEditStream&) = delete;
   TRichEditStream& operator=(const TRichEditStream&) = delete;
 
   void Open(const std::string& fileName) override {
-    File = CreateFileA(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                       FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (File == INVALID_HANDLE_VALUE) {
+    FFile = CreateFileA(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                        FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (FFile == INVALID_HANDLE_VALUE) {
       const DWORD error = GetLastError();
       throw std::runtime_error(OpenErrorText(FullPath(fileName), SystemErrorText(error)));
     }
   }
-  void Rewind() override { SetFilePointer(File, 0, nullptr, FILE_BEGIN); }
+  void Rewind() override { SetFilePointer(FFile, 0, nullptr, FILE_BEGIN); }
   bool StreamIn(TStreamFormat format) override {
     EDITSTREAM stream{};
-    stream.dwCookie = reinterpret_cast<DWORD_PTR>(File);
+    stream.dwCookie = reinterpret_cast<DWORD_PTR>(FFile);
     stream.pfnCallback = ReadChunk;
-    SendMessageA(Control, EM_STREAMIN, format == TStreamFormat::Rtf ? SF_RTF : SF_TEXT,
+    SendMessageA(FControl, EM_STREAMIN, format == TStreamFormat::Rtf ? SF_RTF : SF_TEXT,
                  reinterpret_cast<LPARAM>(&stream));
     return stream.dwError == 0;
   }
   void Close() override {
-    if (File != INVALID_HANDLE_VALUE) CloseHandle(File);
-    File = INVALID_HANDLE_VALUE;
+    if (FFile != INVALID_HANDLE_VALUE) CloseHandle(FFile);
+    FFile = INVALID_HANDLE_VALUE;
   }
 
  private:
-  HWND Control;
-  HANDLE File = INVALID_HANDLE_VALUE;
+  HWND FControl;
+  HANDLE FFile = INVALID_HANDLE_VALUE;
 };
 
 }  // namespace

@@ -22,7 +22,7 @@ TRichEdit::TRichEdit(TWinControl* parent) : TWinControl(parent) {
   font.Height = 12;
   font.Charset = kShiftJisCharset;
   font.Pitch = TFontPitch::Fixed;
-  font.Color = clWindowText;
+  font.Color = kColorWindowText;
   font.Style = 0;
   Font().Assign(font);
   SetTabStop(true);
@@ -74,15 +74,15 @@ void TRichEdit::ApplyPlainTextFormat() {
   format.bPitchAndFamily =
       font.Pitch == TFontPitch::Fixed ? FIXED_PITCH | FF_MODERN : DEFAULT_PITCH;
   lstrcpynA(format.szFaceName, font.Name.c_str(), LF_FACESIZE);
-  if (font.Color == clWindowText) {
+  if (font.Color == kColorWindowText) {
     format.dwEffects = CFE_AUTOCOLOR;
   } else {
     format.crTextColor = ColorToRGB(font.Color);
   }
-  if (font.Style & fsBold) format.dwEffects |= CFE_BOLD;
-  if (font.Style & fsItalic) format.dwEffects |= CFE_ITALIC;
-  if (font.Style & fsUnderline) format.dwEffects |= CFE_UNDERLINE;
-  if (font.Style & fsStrikeOut) format.dwEffects |= CFE_STRIKEOUT;
+  if (font.Style & kFontBold) format.dwEffects |= CFE_BOLD;
+  if (font.Style & kFontItalic) format.dwEffects |= CFE_ITALIC;
+  if (font.Style & kFontUnderline) format.dwEffects |= CFE_UNDERLINE;
+  if (font.Style & kFontStrikeOut) format.dwEffects |= CFE_STRIKEOUT;
   SendMessageA(Handle(), EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
   SendMessageA(Handle(), EM_SETCHARFORMAT, 0, reinterpret_cast<LPARAM>(&format));
 }

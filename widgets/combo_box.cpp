@@ -42,8 +42,8 @@ void TComboBox::SetItemIndex(int index) {
 }
 
 void TComboBox::SetDropDown(int rows, int itemHeight) {
-  Rows = rows;
-  ItemHeight = itemHeight;
+  FRows = rows;
+  FItemHeight = itemHeight;
   if (HandleAllocated()) ApplyHeights();
 }
 
@@ -68,10 +68,10 @@ void TComboBox::ApplyHeights() {
   // the field keeps the height of the bounds.
   const RECT& r = BoundsRect();
   const int field = r.bottom - r.top;
-  const int rowHeight = ScaleToScreen(ItemHeight);
+  const int rowHeight = ScaleToScreen(FItemHeight);
   SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, rowHeight);
   const auto edge = GetSystemMetrics(SM_CYEDGE) * 2 + 2;
   if (field > edge) SendMessageA(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field - edge);
-  SetWindowPos(Handle(), nullptr, r.left, r.top, r.right - r.left, field + Rows * rowHeight + 2,
+  SetWindowPos(Handle(), nullptr, r.left, r.top, r.right - r.left, field + FRows * rowHeight + 2,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -29,6 +29,6 @@ class TComboBox : public TWinControl {
  private:
   void ApplyHeights();
 
-  int Rows = 8;
-  int ItemHeight = 13;
+  int FRows = 8;
+  int FItemHeight = 13;
 };

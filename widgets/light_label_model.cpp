@@ -4,15 +4,15 @@ TLightLabelModel::TLightLabelModel(TLookTarget& target, TLinkShell& shell,
                                    const TFontAttributes& newFont)
     : FTarget(target), FShell(shell) {
   FLightFont = newFont;
-  FLightFont.Color = clBlue;
-  FLightFont.Style = fsUnderline;
+  FLightFont.Color = kColorBlue;
+  FLightFont.Style = kFontUnderline;
   FDefaultFont = FTarget.CurrentFont();
-  FDefaultFont.Color = clBlue;
+  FDefaultFont.Color = kColorBlue;
   FDefaultFont.Style = 0;
   ApplyLook(FDefaultColor, FDefaultFont);
   // Taken after the default look, so it is the default font in red.
   FClickFont = FTarget.CurrentFont();
-  FClickFont.Color = clRed;
+  FClickFont.Color = kColorRed;
   FClickFont.Style = 0;
 }
 

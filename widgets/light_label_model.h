@@ -74,13 +74,13 @@ class TLightLabelModel {
 
   TLookTarget& FTarget;
   TLinkShell& FShell;
-  TColor FLightColor = clBtnFace;
+  TColor FLightColor = kColorBtnFace;
   TFontAttributes FLightFont;
   bool FLightEnabled = true;
-  TColor FDefaultColor = clBtnFace;
+  TColor FDefaultColor = kColorBtnFace;
   TFontAttributes FDefaultFont;
   bool FDefaultEnabled = true;
-  TColor FClickColor = clBtnFace;
+  TColor FClickColor = kColorBtnFace;
   TFontAttributes FClickFont;
   bool FClickEnabled = true;
   TJumpType FJumpType = TJumpType::jtCust;

@@ -22,8 +22,8 @@ class TWinControl : public TControl {
   ~TWinControl() override;
 
   // The window, or null while it is not made (or after it is destroyed).
-  HWND Handle() const { return Window; }
-  bool HandleAllocated() const { return Window != nullptr; }
+  HWND Handle() const { return FHandle; }
+  bool HandleAllocated() const { return FHandle != nullptr; }
   // Makes the window if it does not exist yet (a control's with every other
   // control window of its form) and returns it. A window once destroyed is
   // not made again.
@@ -35,14 +35,14 @@ class TWinControl : public TControl {
   static TWinControl* FindControl(HWND window);
 
   // Every child control, in the order of creation.
-  const std::vector<TControl*>& Controls() const { return Children; }
+  const std::vector<TControl*>& Controls() const { return FControls; }
 
-  int TabOrder() const { return Tab; }
-  void SetTabOrder(int order) { Tab = order; }
-  bool TabStop() const { return Stop; }
+  int TabOrder() const { return FTabOrder; }
+  void SetTabOrder(int order) { FTabOrder = order; }
+  bool TabStop() const { return FTabStop; }
   void SetTabStop(bool stop);
 
-  bool Focused() const { return Window != nullptr && GetFocus() == Window; }
+  bool Focused() const { return FHandle != nullptr && GetFocus() == FHandle; }
   bool CanFocus() const;
   virtual void SetFocus();
 
@@ -70,7 +70,7 @@ class TWinControl : public TControl {
   // window extend it, top-level windows replace it.
   virtual void CreateWindowHandle();
   // Names the class of a top-level window of ours, made when first needed.
-  void SetWindowClass(const char* className) { ClassName = className; }
+  void SetWindowClass(const char* className) { FClassName = className; }
   // Takes over a window made in CreateWindowHandle (our own top-level windows).
   void Attach(HWND window);
   // Destroys the window (and every child window) now.
@@ -98,14 +98,14 @@ class TWinControl : public TControl {
   void Detach();
   static LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-  HWND Window = nullptr;
-  WNDPROC PlatformProc = nullptr;
-  const char* ClassName = nullptr;  // set while the window is still to be made or exists
-  DWORD Style = 0;
-  DWORD ExStyle = 0;
-  bool ChildWindowsMade = false;
-  std::vector<TControl*> Children;
-  TMouseRouter Mouse{*this};
-  int Tab = 0;
-  bool Stop = false;
+  HWND FHandle = nullptr;
+  WNDPROC FPlatformProc = nullptr;
+  const char* FClassName = nullptr;  // set while the window is still to be made or exists
+  DWORD FStyle = 0;
+  DWORD FExStyle = 0;
+  bool FChildWindowsMade = false;
+  std::vector<TControl*> FControls;
+  TMouseRouter FMouse{*this};
+  int FTabOrder = 0;
+  bool FTabStop = false;
 };

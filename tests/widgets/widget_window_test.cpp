@@ -132,8 +132,8 @@ TEST_F(WidgetWindowTest, BevelsDrawShadowAndHighlightLines) {
   box.SetBounds(150, 20, 50, 50);
   RedrawWindow(Main->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   HDC dc = GetDC(Main->Handle());
-  const COLORREF shadow = ColorToRGB(clBtnShadow), light = ColorToRGB(clBtnHighlight);
-  const COLORREF face = ColorToRGB(clBtnFace);
+  const COLORREF shadow = ColorToRGB(kColorBtnShadow), light = ColorToRGB(kColorBtnHighlight);
+  const COLORREF face = ColorToRGB(kColorBtnFace);
   EXPECT_EQ(GetPixel(dc, 50, 20), shadow);
   EXPECT_EQ(GetPixel(dc, 50, 21), light);
   EXPECT_EQ(GetPixel(dc, 50, 22), face);
@@ -152,7 +152,7 @@ TEST_F(WidgetWindowTest, FontHeightIsCharacterHeightWithoutLeading) {
   TFontAttributes attributes = font.Attributes();
   attributes.Name = "ＭＳ ゴシック";
   attributes.Height = 16;
-  attributes.Style = fsBold | fsUnderline;
+  attributes.Style = kFontBold | kFontUnderline;
   font.Assign(attributes);
   LOGFONTA lf{};
   GetObjectA(font.Handle(), sizeof lf, &lf);
