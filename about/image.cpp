@@ -1,7 +1,7 @@
 #include "about/image.h"
 
 #include "platform/system_error.h"
-#include "widgets/dpi.h"
+#include "widgets/screen.h"
 
 TImage::TImage(TWinControl* parent) : TGraphicControl(parent) {}
 

@@ -1,7 +1,7 @@
 #include "search/win32_search_platform.h"
 
 #include "platform/file_exists.h"
-#include "platform/system_functions.h"
+#include "platform/system_library.h"
 
 #include <climits>
 #include <optional>

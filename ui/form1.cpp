@@ -2,7 +2,7 @@
 
 #include "about/splash_win.h"
 #include "platform/file_exists.h"
-#include "platform/system_functions.h"
+#include "platform/system_library.h"
 #include "product/identity.h"
 #include "search/registry_settings_store.h"
 #include "search/search_launcher.h"

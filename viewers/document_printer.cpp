@@ -1,7 +1,7 @@
 #include "viewers/document_printer.h"
 
 #include "platform/system_error.h"
-#include "platform/system_functions.h"
+#include "platform/system_library.h"
 #include "viewers/print_pagination.h"
 #include "viewers/text_lines.h"
 

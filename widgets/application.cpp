@@ -1,15 +1,14 @@
 #include "widgets/application.h"
 
 #include "platform/program_path.h"
+#include "product/identity.h"
 #include "widgets/app_text.h"
-#include "widgets/dpi.h"
 #include "widgets/form.h"
+#include "widgets/screen.h"
 
 TApplication* Application = nullptr;
 
 namespace {
-
-constexpr const char* kApplicationClass = "TZunoseekApplication";
 
 bool IsKeyMessageId(UINT message) {
   switch (message) {
@@ -94,11 +93,11 @@ void RegisterWindowClass(const char* name, WNDPROC windowProc, UINT style, HCURS
 
 TApplication::TApplication() : FTitle(ApplicationTitle(ProgramPath())) {
   Application = this;
-  RegisterWindowClass(kApplicationClass, &WindowProc, 0, nullptr, nullptr);
+  RegisterWindowClass(kApplicationWindowClass, &WindowProc, 0, nullptr, nullptr);
   // A window of no size in the middle of the screen, as the owner of every
   // form it carries the program's one taskbar button, titled with the title.
   const RECT centre = CentredOnScreen(0, 0);
-  FHandle = CreateWindowExA(0, kApplicationClass, FTitle.c_str(),
+  FHandle = CreateWindowExA(0, kApplicationWindowClass, FTitle.c_str(),
                             WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                             centre.left, centre.top, 0, 0, nullptr, nullptr,
                             GetModuleHandleA(nullptr), nullptr);

@@ -1,8 +1,8 @@
 #include "widgets/bit_btn.h"
 
-#include "widgets/dpi.h"
 #include "widgets/form.h"
 #include "widgets/graphics.h"
+#include "widgets/screen.h"
 
 namespace {
 

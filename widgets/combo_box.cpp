@@ -1,8 +1,8 @@
 #include "widgets/combo_box.h"
 
-#include "widgets/dpi.h"
 #include "widgets/edit.h"
 #include "widgets/form.h"
+#include "widgets/screen.h"
 
 TComboBox::TComboBox(TWinControl* parent) : TWinControl(parent) {
   SetTabStop(true);

@@ -1,7 +1,7 @@
 #include "widgets/control.h"
 
-#include "widgets/dpi.h"
 #include "widgets/form.h"
+#include "widgets/screen.h"
 #include "widgets/win_control.h"
 
 TControl::TControl(TWinControl* parent) : FParent(parent) {

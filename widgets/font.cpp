@@ -1,6 +1,6 @@
 #include "widgets/font.h"
 
-#include "widgets/dpi.h"
+#include "widgets/screen.h"
 
 #include <algorithm>
 

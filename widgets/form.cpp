@@ -1,21 +1,21 @@
 #include "widgets/form.h"
 
+#include "product/identity.h"
 #include "widgets/application.h"
-#include "widgets/dpi.h"
 #include "widgets/graphics.h"
+#include "widgets/screen.h"
 
 namespace {
 
-constexpr const char* kFormClass = "TZunoseekForm";
 constexpr DWORD kSizeableStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_CLIPCHILDREN;
 
 }  // namespace
 
 TForm::TForm() : TWinControl(nullptr), FStyle(kSizeableStyle) {
-  RegisterWindowClass(kFormClass, DefWindowProcA, CS_DBLCLKS, LoadCursorA(nullptr, IDC_ARROW),
+  RegisterWindowClass(kFormWindowClass, DefWindowProcA, CS_DBLCLKS, LoadCursorA(nullptr, IDC_ARROW),
                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-  SetWindowClass(kFormClass);
+  SetWindowClass(kFormWindowClass);
   SetVisible(false);
   Application->FormCreated(this);
 }
@@ -26,7 +26,7 @@ void TForm::CreateWindowHandle() {
   const RECT b = BoundsRect();
   const bool placed = !IsRectEmpty(&b);
   HWND window = CreateWindowExA(
-      FExStyle | (FStayOnTop ? WS_EX_TOPMOST : 0), kFormClass, Caption().c_str(), FStyle,
+      FExStyle | (FStayOnTop ? WS_EX_TOPMOST : 0), kFormWindowClass, Caption().c_str(), FStyle,
       placed ? b.left : CW_USEDEFAULT, placed ? b.top : CW_USEDEFAULT,
       placed ? b.right - b.left : CW_USEDEFAULT, placed ? b.bottom - b.top : CW_USEDEFAULT,
       Application->Handle(), FMenu != nullptr ? FMenu->Handle() : nullptr,

@@ -1,7 +1,7 @@
 #include "widgets/light_label.h"
 
 #include "platform/program_path.h"
-#include "platform/system_functions.h"
+#include "platform/system_library.h"
 #include "widgets/application.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "widgets/open_dialog.h"
 
-#include "platform/system_functions.h"
+#include "platform/system_library.h"
 
 #include <commdlg.h>
 

@@ -1,7 +1,8 @@
-#include "widgets/dpi.h"
+#include "widgets/screen.h"
 
-#include <windows.h>
+namespace {
 
+// The screen's pixels per inch, read once.
 int ScreenDpi() {
   static const int dpi = [] {
     HDC screen = GetDC(nullptr);
@@ -11,6 +12,8 @@ int ScreenDpi() {
   }();
   return dpi;
 }
+
+}  // namespace
 
 int ScaleToScreen(int designPixels) { return MulDiv(designPixels, ScreenDpi(), 96); }
 
