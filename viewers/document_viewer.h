@@ -29,8 +29,9 @@ class TDocumentViewer : public TForm {
   explicit TDocumentViewer(const TViewerDesign& design);
   // Prints the area's text with the document's name as the job title.
   void PrintText() { TextArea().Print(FDesign.FileName); }
-  // Places the buttons and wires the print handler; the controls themselves
-  // are the derived class's members, created in its order.
+  // Places the buttons and captions the print button; the controls
+  // themselves are the derived class's members, created in their order, and
+  // each viewer wires its own print handler.
   static void SetUpButtons(TBitBtn& close, TBitBtn& print, int closeLeft, int printLeft, int top);
 
  private:

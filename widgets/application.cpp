@@ -67,13 +67,14 @@ class TCentreNextBox {
 thread_local HHOOK TCentreNextBox::FHook = nullptr;
 thread_local bool TCentreNextBox::FOnTop = false;
 
-}  // namespace
-
+// The program's icon at 32 or 16 pixels.
 HICON ProgramIcon(int size) {
   auto icon = static_cast<HICON>(
       LoadImageA(GetModuleHandleA(nullptr), "MAINICON", IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
   return icon != nullptr ? icon : LoadIconA(nullptr, IDI_APPLICATION);
 }
+
+}  // namespace
 
 void RegisterWindowClass(const char* name, WNDPROC windowProc, UINT style, HCURSOR cursor,
                          HBRUSH background) {

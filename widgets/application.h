@@ -14,12 +14,9 @@
 
 class TForm;
 
-// The program's icon at 32 or 16 pixels (resource "MAINICON"), or the
-// system's default icon when the program has none.
-HICON ProgramIcon(int size);
-
-// Registers a window class of the program's with its icon, unless it is
-// registered already.
+// Registers a window class of the program's, unless it is registered already,
+// with the program's icon (resource "MAINICON", or the system's default icon
+// when the program has none).
 void RegisterWindowClass(const char* name, WNDPROC windowProc, UINT style, HCURSOR cursor,
                          HBRUSH background);
 

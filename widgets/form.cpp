@@ -2,7 +2,6 @@
 
 #include "product/identity.h"
 #include "widgets/application.h"
-#include "widgets/graphics.h"
 #include "widgets/screen.h"
 
 namespace {
