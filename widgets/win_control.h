@@ -4,10 +4,10 @@
 // of ours finds its object and sends each message to WndProc. Windowless
 // children are painted and fed the mouse from here.
 //
-// A window is made when it is first needed, and a control's together with
-// the other control windows of its form, when the form is first shown or one
-// of them is needed: a form that is never shown costs no windows, fonts or
-// libraries.
+// A window is made by HandleNeeded() when it is first needed, and a
+// control's together with the other control windows of its form, when the
+// form is first shown or one of them is first sent a message: a form that is
+// never shown costs no windows, fonts or libraries. Handle() only reads.
 
 #include "widgets/control.h"
 #include "widgets/mouse_router.h"
