@@ -1,12 +1,12 @@
 #include "about/image.h"
 
 #include "platform/system_error.h"
-#include "widgets/dpi.h"
+#include "widgets/screen.h"
 
 TImage::TImage(TWinControl* parent) : TGraphicControl(parent) {}
 
 TImage::~TImage() {
-  if (Bitmap != nullptr) DeleteObject(Bitmap);
+  if (FBitmap != nullptr) DeleteObject(FBitmap);
 }
 
 namespace {
@@ -36,30 +36,31 @@ bool ResourceBitmapSize(const char* name, SIZE& size) {
 void TImage::LoadFromResource(const char* name) {
   SIZE size{};
   if (!ResourceBitmapSize(name, size)) throw std::runtime_error(SystemErrorText(GetLastError()));
-  if (Bitmap != nullptr) DeleteObject(Bitmap);
-  Bitmap = nullptr;
-  ResourceName = name;
-  PictureSize = size;
+  if (FBitmap != nullptr) DeleteObject(FBitmap);
+  FBitmap = nullptr;
+  FResourceName = name;
+  FPictureSize = size;
   const RECT& r = BoundsRect();
   SetScreenBounds({r.left, r.top, r.left + ScaleToScreen(size.cx), r.top + ScaleToScreen(size.cy)});
 }
 
 void TImage::Paint(HDC dc) {
-  if (Bitmap == nullptr && !ResourceName.empty()) {
-    Bitmap = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), ResourceName.c_str(),
-                                             IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  if (FBitmap == nullptr && !FResourceName.empty()) {
+    FBitmap = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), FResourceName.c_str(),
+                                              IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   }
-  if (Bitmap == nullptr) return;
+  if (FBitmap == nullptr) return;
   const RECT& r = BoundsRect();
-  const int width = ScaleToScreen(PictureSize.cx), height = ScaleToScreen(PictureSize.cy);
+  const int width = ScaleToScreen(FPictureSize.cx), height = ScaleToScreen(FPictureSize.cy);
   const int left = r.left + (Width() - width) / 2, top = r.top + (Height() - height) / 2;
   HDC memory = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(memory, Bitmap);
-  if (width == PictureSize.cx && height == PictureSize.cy) {
+  HGDIOBJ old = SelectObject(memory, FBitmap);
+  if (width == FPictureSize.cx && height == FPictureSize.cy) {
     BitBlt(dc, left, top, width, height, memory, 0, 0, SRCCOPY);
   } else {
     SetStretchBltMode(dc, HALFTONE);
-    StretchBlt(dc, left, top, width, height, memory, 0, 0, PictureSize.cx, PictureSize.cy, SRCCOPY);
+    StretchBlt(dc, left, top, width, height, memory, 0, 0, FPictureSize.cx, FPictureSize.cy,
+               SRCCOPY);
   }
   SelectObject(memory, old);
   DeleteDC(memory);

@@ -20,7 +20,7 @@ class TImage : public TGraphicControl {
   void Paint(HDC dc) override;
 
  private:
-  std::string ResourceName;
-  HBITMAP Bitmap = nullptr;
-  SIZE PictureSize{};
+  std::string FResourceName;
+  HBITMAP FBitmap = nullptr;
+  SIZE FPictureSize{};
 };

@@ -12,13 +12,13 @@ TFontAttributes LabelFont(const char* face, int height, TFontStyles style, std::
   font.Name = face;
   font.Height = height;
   font.Charset = charset;
-  font.Color = clWindowText;
+  font.Color = kColorWindowText;
   font.Style = style;
   return font;
 }
 
-void Place(TLabel& label, const char* caption, int left, int top, int width, int height,
-           const TFontAttributes& font) {
+void SetUpLabel(TLabel& label, const char* caption, int left, int top, int width, int height,
+                const TFontAttributes& font) {
   label.SetTransparent(true);
   label.Font().Assign(font);
   label.SetCaption(caption);
@@ -46,36 +46,36 @@ TForm2::TForm2() {
 }
 
 void TForm2::SetUpLabels() {
-  Place(Label1, "ズノ文献データベース 日本関係分", 32, 24, 364, 24,
-        LabelFont(kPGothic, 24, fsBold, kShiftJisCharset));
-  Place(Label2, "簡易検索プログラム", 48, 56, 186, 21,
-        LabelFont(kPGothic, 21, fsBold, kShiftJisCharset));
+  SetUpLabel(Label1, "ズノ文献データベース 日本関係分", 32, 24, 364, 24,
+             LabelFont(kPGothic, 24, kFontBold, kShiftJisCharset));
+  SetUpLabel(Label2, "簡易検索プログラム", 48, 56, 186, 21,
+             LabelFont(kPGothic, 21, kFontBold, kShiftJisCharset));
   // A member with its font and nothing to show.
   Label3.Font().Assign(LabelFont(kPGothic, 13, 0, kShiftJisCharset));
   Label3.SetTransparent(true);
   Label3.SetVisible(false);
   Label6.SetAutoSize(false);
   Label6.SetWordWrap(true);
-  Place(Label6, "背景の写真は海辺の砂丘に生える草で、Marco Cogoni さんが撮影しました。", 16, 216,
-        257, 33, LabelFont(kPGothic, 13, 0, kShiftJisCharset));
-  Place(Label4, "ZUNO-SEARCH", 241, 57, 140, 22, LabelFont("Arial", 19, 0, ANSI_CHARSET));
+  SetUpLabel(Label6, "背景の写真は海辺の砂丘に生える草で、Marco Cogoni さんが撮影しました。", 16,
+             216, 257, 33, LabelFont(kPGothic, 13, 0, kShiftJisCharset));
+  SetUpLabel(Label4, "ZUNO-SEARCH", 241, 57, 140, 22, LabelFont("Arial", 19, 0, ANSI_CHARSET));
 }
 
 void TForm2::SetUpLink(TLightLabel& link, TJumpType type, const char* target, int top, int width) {
   link.SetTransparent(true);
-  link.SetColor(clBtnFace);
+  link.SetColor(kColorBtnFace);
   // Set on the font objects themselves, not through the setters: the link
   // keeps showing its own font, underlined, until the pointer first leaves.
-  link.Font().Assign(LabelFont(kPGothic, 12, fsUnderline, kShiftJisCharset));
-  link.Font().SetColor(clBlue);
+  link.Font().Assign(LabelFont(kPGothic, 12, kFontUnderline, kShiftJisCharset));
+  link.Font().SetColor(kColorBlue);
   link.LightFont() = link.Font().Attributes();
   link.DefaultFont() = link.LightFont();
   link.DefaultFont().Style = 0;
   link.ClickFont() = link.DefaultFont();
-  link.ClickFont().Color = clRed;
-  link.SetLightColor(clBtnFace);
-  link.SetDefaultColor(clBtnFace);
-  link.SetClickColor(clBtnFace);
+  link.ClickFont().Color = kColorRed;
+  link.SetLightColor(kColorBtnFace);
+  link.SetDefaultColor(kColorBtnFace);
+  link.SetClickColor(kColorBtnFace);
   link.SetJumpType(type);
   link.SetJumpTo(target);
   link.SetCaption(target);

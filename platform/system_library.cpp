@@ -1,5 +1,7 @@
 #include "platform/system_library.h"
 
+#include <shellapi.h>
+
 #include <string>
 
 const TLibraryCalls kWin32LibraryCalls = {LoadLibraryExA, GetSystemDirectoryA, GetLastError};
@@ -22,4 +24,12 @@ void RestrictLibrarySearchToSystemFolder() {
   const auto setDefault = reinterpret_cast<TSetDefaultDllDirectories>(reinterpret_cast<void*>(
       GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories")));
   if (setDefault != nullptr) setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+HINSTANCE Win32ShellExecute(HWND owner, const char* verb, const char* file, const char* parameters,
+                            const char* directory, int show) {
+  static const auto function =
+      SystemFunction<decltype(&ShellExecuteA)>("shell32.dll", "ShellExecuteA");
+  if (function == nullptr) return reinterpret_cast<HINSTANCE>(SE_ERR_DLLNOTFOUND);
+  return function(owner, verb, file, parameters, directory, show);
 }

@@ -13,5 +13,10 @@ inline constexpr const char* kHomePage = "http://www.example.com/zunoseek/";
 // The author's address: the about window's e-mail link's text and target.
 inline constexpr const char* kAuthorMail = "zunoseek@example.com";
 
+// The window classes of the program's forms and of its hidden application
+// window, which owns them and holds the taskbar button.
+inline constexpr const char* kFormWindowClass = "TZunoseekForm";
+inline constexpr const char* kApplicationWindowClass = "TZunoseekApplication";
+
 // The key under HKEY_CURRENT_USER that holds the program's settings.
 inline constexpr const char* kSettingsKey = "zsearch";

@@ -43,14 +43,14 @@ class TDatabaseList {
   // which case nothing was done.
   bool RemoveEntry(const std::string& text);
 
-  std::size_t Count() const { return Entries_.size(); }
-  const std::vector<std::string>& Entries() const { return Entries_; }
+  std::size_t Count() const { return FEntries.size(); }
+  const std::vector<std::string>& Entries() const { return FEntries; }
 
  private:
   // The position of the last entry equal to text, or Count() when none is.
   std::size_t LastMatch(const std::string& text) const;
 
-  std::vector<std::string> Entries_;
+  std::vector<std::string> FEntries;
 };
 
 // "FileName" followed by the 1-based position.

@@ -7,13 +7,13 @@ namespace {
 // Closes a section key at the end of the access that opened it.
 class TKeyCloser {
  public:
-  explicit TKeyCloser(HKEY key) : Key_(key) {}
+  explicit TKeyCloser(HKEY key) : FKey(key) {}
   TKeyCloser(const TKeyCloser&) = delete;
   TKeyCloser& operator=(const TKeyCloser&) = delete;
-  ~TKeyCloser() { RegCloseKey(Key_); }
+  ~TKeyCloser() { RegCloseKey(FKey); }
 
  private:
-  HKEY Key_;
+  HKEY FKey;
 };
 
 TValueKind KindOf(DWORD type) {
@@ -46,12 +46,12 @@ TRegistrySettingsStore::TRegistrySettingsStore(const std::string& keyName) {
   HKEY key = nullptr;
   if (RegCreateKeyExA(HKEY_CURRENT_USER, keyName.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                       KEY_ALL_ACCESS, nullptr, &key, nullptr) == ERROR_SUCCESS) {
-    Key_ = key;
+    FKey = key;
   }
 }
 
 TRegistrySettingsStore::~TRegistrySettingsStore() {
-  if (Key_ != nullptr) RegCloseKey(Key_);
+  if (FKey != nullptr) RegCloseKey(FKey);
 }
 
 std::string TRegistrySettingsStore::ReadString(const std::string& section, const std::string& name,

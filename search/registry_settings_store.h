@@ -20,7 +20,7 @@ class TRegistrySettingsStore : public TSettingsStore {
                    const std::string& text) override;
 
  private:
-  HKEY Root() const { return Key_ != nullptr ? Key_ : HKEY_CURRENT_USER; }
+  HKEY Root() const { return FKey != nullptr ? FKey : HKEY_CURRENT_USER; }
 
-  HKEY Key_ = nullptr;  // null when the open failed
+  HKEY FKey = nullptr;  // null when the open failed
 };

@@ -1,7 +1,5 @@
 #include "search/safe_command_line.h"
 
-#include "search/command_line.h"
-
 namespace {
 
 // Every double-byte code page Windows has puts its trail bytes at 0x40 and
@@ -59,6 +57,15 @@ std::string Escaped(std::string_view field, const TLeadBytes& leadBytes) {
 }
 
 }  // namespace
+
+std::string BuildCommandLine(std::string_view script, std::string_view word1,
+                             std::string_view word2, std::string_view database) {
+  std::string line;
+  line.reserve(script.size() + word1.size() + word2.size() + database.size() + 3);
+  line.append(script).append(" ").append(word1).append(" ").append(word2).append(" ");
+  line.append(database);
+  return line;
+}
 
 TSafeCommandLine SafeCommandLine(std::string_view script, std::string_view word1,
                                  std::string_view word2, std::string_view database,

@@ -56,6 +56,10 @@ struct TSafeCommandLine {
   TRefusal Refusal = TRefusal::None;
 };
 
+// script, word1, word2 and database joined by single blanks, nothing quoted.
+std::string BuildCommandLine(std::string_view script, std::string_view word1,
+                             std::string_view word2, std::string_view database);
+
 // BuildCommandLine's line for these fields, with carets where cmd needs them;
 // `cmdPrefix` is what Windows puts before it.
 TSafeCommandLine SafeCommandLine(std::string_view script, std::string_view word1,

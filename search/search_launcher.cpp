@@ -1,7 +1,6 @@
 #include "search/search_launcher.h"
 
 #include "product/script_variables.h"
-#include "search/command_line.h"
 
 namespace {
 
@@ -14,6 +13,16 @@ void WaitForChild(TChildHandle child, TSearchPlatform& platform) {
 }
 
 }  // namespace
+
+std::string_view ScriptName(TWriteMode mode) {
+  return mode == TWriteMode::Overwrite ? kOverwriteScript : kAppendScript;
+}
+
+std::string ResultFilePath(std::string_view drive, TSearchMode mode) {
+  std::string path(drive);
+  path.append(mode == TSearchMode::Text ? "\\temp\\out.txt" : "\\temp\\out.htm");
+  return path;
+}
 
 std::string_view RefusalMessage(TRefusal refusal) {
   switch (refusal) {

@@ -10,6 +10,17 @@
 
 inline constexpr std::string_view kNoWordMessage = "検索語を指定してください．";
 
+// The scripts that a search runs, looked for in the working folder, and the
+// variable that names the drive of the result files.
+inline constexpr std::string_view kOverwriteScript = "zsearch.bat";
+inline constexpr std::string_view kAppendScript = "zsearcha.bat";
+inline constexpr std::string_view kDriveVariable = "HOMEDRIVE";
+
+std::string_view ScriptName(TWriteMode mode);
+
+// The drive value followed at once by "\temp\out.txt" or "\temp\out.htm".
+std::string ResultFilePath(std::string_view drive, TSearchMode mode);
+
 // What the user is told when a search is refused before anything starts.
 std::string_view RefusalMessage(TRefusal refusal);
 

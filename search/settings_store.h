@@ -3,11 +3,26 @@
 // object is one open of the program key, released when it is destroyed.
 // Failures raise TSettingsError.
 
-#include "search/settings_error.h"
-
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+
+// The errors of the settings store. Each message is the Shift-JIS text the
+// user sees; the name in it is spliced in, never used as a format.
+class TSettingsError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A section could not be created for writing.
+TSettingsError SectionCreateError(const std::string& section);
+// A value could not be written.
+TSettingsError ValueWriteError(const std::string& name);
+// A value exists but its data could not be read.
+TSettingsError ValueReadError(const std::string& name);
+// A value exists but holds no string.
+TSettingsError ValueTypeError(const std::string& name);
 
 // The type a stored value has, as far as reading cares.
 enum class TValueKind {

@@ -1,7 +1,7 @@
 #include "search/win32_search_platform.h"
 
 #include "platform/file_exists.h"
-#include "platform/system_functions.h"
+#include "platform/system_library.h"
 
 #include <climits>
 #include <optional>
@@ -32,7 +32,7 @@ std::optional<std::string> Win32Variable(const std::string& name) {
 }  // namespace
 
 TWin32SearchPlatform::TWin32SearchPlatform(HWND owner, TPump pump, TShowMessage showMessage)
-    : Owner(owner), Pump(std::move(pump)), Message(std::move(showMessage)) {}
+    : FOwner(owner), FPump(std::move(pump)), FShowMessage(std::move(showMessage)) {}
 
 bool TWin32SearchPlatform::FileExists(const std::string& name) { return Win32FileExists(name); }
 
@@ -63,7 +63,7 @@ std::string TWin32SearchPlatform::CmdLinePrefix() {
   return "\"" + interpreter + "\" /c \"";
 }
 
-void TWin32SearchPlatform::TakeStartupInfo() { GetStartupInfoA(&StartupInfo); }
+void TWin32SearchPlatform::TakeStartupInfo() { GetStartupInfoA(&FStartupInfo); }
 
 TChildHandle TWin32SearchPlatform::StartChild(const std::string& commandLine,
                                               const TChildVariables& variables) {
@@ -79,7 +79,7 @@ TChildHandle TWin32SearchPlatform::StartChild(const std::string& commandLine,
   line.push_back('\0');
   PROCESS_INFORMATION process{};
   const BOOL started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                      nullptr, &StartupInfo, &process);
+                                      nullptr, &FStartupInfo, &process);
   for (std::size_t i = 0; i < variables.size(); ++i) {
     SetEnvironmentVariableA(variables[i].first.c_str(),
                             previous[i] ? previous[i]->c_str() : nullptr);
@@ -98,7 +98,7 @@ TWaitResult TWin32SearchPlatform::WaitForChildOrInput(TChildHandle child) {
   return woken == WAIT_OBJECT_0 + 1 ? TWaitResult::InputPending : TWaitResult::ChildEnded;
 }
 
-void TWin32SearchPlatform::PumpPendingMessages() { Pump(); }
+void TWin32SearchPlatform::PumpPendingMessages() { FPump(); }
 
 void TWin32SearchPlatform::CloseChild(TChildHandle child) { CloseHandle(child); }
 
@@ -107,7 +107,7 @@ std::string TWin32SearchPlatform::ReadEnvironment(const std::string& name) {
 }
 
 void TWin32SearchPlatform::OpenWithShell(const std::string& path) {
-  Win32ShellExecute(Owner, "OPEN", path.c_str(), "", "", SW_SHOW);
+  Win32ShellExecute(FOwner, "OPEN", path.c_str(), "", "", SW_SHOW);
 }
 
-void TWin32SearchPlatform::ShowMessage(const std::string& text) { Message(text); }
+void TWin32SearchPlatform::ShowMessage(const std::string& text) { FShowMessage(text); }

@@ -29,8 +29,8 @@ class TWin32SearchPlatform : public TSearchPlatform {
   void ShowMessage(const std::string& text) override;
 
  private:
-  HWND Owner;
-  TPump Pump;
-  TShowMessage Message;
-  STARTUPINFOA StartupInfo{};
+  HWND FOwner;
+  TPump FPump;
+  TShowMessage FShowMessage;
+  STARTUPINFOA FStartupInfo{};
 };

@@ -2,7 +2,7 @@
 
 #include "about/splash_win.h"
 #include "platform/file_exists.h"
-#include "platform/system_functions.h"
+#include "platform/system_library.h"
 #include "product/identity.h"
 #include "search/registry_settings_store.h"
 #include "search/search_launcher.h"
@@ -58,7 +58,7 @@ TForm1::TForm1(std::string settingsKey)
       Uwagaki(this),
       OpenFile(this),
       MainMenu1(MenuTable()),
-      SettingsKey(std::move(settingsKey)) {
+      FSettingsKey(std::move(settingsKey)) {
   LayOut();
   BindHandlers();
   Application->Guard([this] { FormCreate(); });
@@ -118,12 +118,12 @@ void TForm1::BindHandlers() {
 }
 
 void TForm1::FormCreate() {
-  TRegistrySettingsStore store(SettingsKey);
+  TRegistrySettingsStore store(FSettingsKey);
   try {
-    List.LoadFromStore(store);
+    FList.LoadFromStore(store);
   } catch (...) {
     // The entries read before the error are listed, and none is selected.
-    ComboBox1.SetItems(List.Entries());
+    ComboBox1.SetItems(FList.Entries());
     throw;
   }
   ShowList();
@@ -134,13 +134,13 @@ void TForm1::FormDestroy() { SaveList(); }
 void TForm1::EndSession() { SaveList(); }
 
 void TForm1::SaveList() {
-  TRegistrySettingsStore store(SettingsKey);
-  List.SaveToStore(store);
+  TRegistrySettingsStore store(FSettingsKey);
+  FList.SaveToStore(store);
 }
 
 void TForm1::ShowList() {
-  ComboBox1.SetItems(List.Entries());
-  ComboBox1.SetItemIndex(List.Count() > 0 ? 0 : -1);
+  ComboBox1.SetItems(FList.Entries());
+  ComboBox1.SetItemIndex(FList.Count() > 0 ? 0 : -1);
 }
 
 void TForm1::Search(TSearchMode mode) {
@@ -161,12 +161,12 @@ void TForm1::Button1Click() { Search(TSearchMode::Text); }
 void TForm1::Button4Click() { Search(TSearchMode::Html); }
 
 void TForm1::Button2Click() {
-  List.MoveToTop(ComboBox1.Text());
+  FList.MoveToTop(ComboBox1.Text());
   ShowList();
 }
 
 void TForm1::Button6Click() {
-  if (List.RemoveEntry(ComboBox1.Text())) ShowList();
+  if (FList.RemoveEntry(ComboBox1.Text())) ShowList();
 }
 
 void TForm1::OpenFileClick() {

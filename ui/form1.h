@@ -86,6 +86,6 @@ class TForm1 : public TForm {
   void ShowList();
   void SaveList();
 
-  std::string SettingsKey;
-  TDatabaseList List;
+  std::string FSettingsKey;
+  TDatabaseList FList;
 };

@@ -1,7 +1,7 @@
 #include "viewers/document_printer.h"
 
 #include "platform/system_error.h"
-#include "platform/system_functions.h"
+#include "platform/system_library.h"
 #include "viewers/print_pagination.h"
 #include "viewers/text_lines.h"
 
@@ -50,63 +50,63 @@ void Check(bool ok) {
 
 class TPrinterDevice : public TPrintDevice {
  public:
-  explicit TPrinterDevice(HDC dc) : Dc(dc) {}
+  explicit TPrinterDevice(HDC dc) : FDc(dc) {}
   TPageMetrics Metrics() override {
-    return {GetDeviceCaps(Dc, HORZRES), GetDeviceCaps(Dc, VERTRES), GetDeviceCaps(Dc, LOGPIXELSX),
-            GetDeviceCaps(Dc, LOGPIXELSY)};
+    return {GetDeviceCaps(FDc, HORZRES), GetDeviceCaps(FDc, VERTRES),
+            GetDeviceCaps(FDc, LOGPIXELSX), GetDeviceCaps(FDc, LOGPIXELSY)};
   }
-  void EnterPixelMapping() override { SavedMode = SetMapMode(Dc, MM_TEXT); }
-  void RestoreMapping() override { SetMapMode(Dc, SavedMode); }
+  void EnterPixelMapping() override { FSavedMode = SetMapMode(FDc, MM_TEXT); }
+  void RestoreMapping() override { SetMapMode(FDc, FSavedMode); }
   void NewPage() override {
-    Check(EndPage(Dc) > 0);
-    Check(StartPage(Dc) > 0);
+    Check(EndPage(FDc) > 0);
+    Check(StartPage(FDc) > 0);
   }
 
  private:
-  HDC Dc;
-  int SavedMode = MM_TEXT;
+  HDC FDc;
+  int FSavedMode = MM_TEXT;
 };
 
 class TRichEditFormatter : public TPageFormatter {
  public:
-  TRichEditFormatter(HWND control, HDC dc) : Control(control), Dc(dc) {}
+  TRichEditFormatter(HWND control, HDC dc) : FControl(control), FDc(dc) {}
   // In the control's own character positions, the unit of EM_FORMATRANGE:
   // the ANSI byte count differs for double-byte text and line ends.
   long TextLength() override {
     GETTEXTLENGTHEX query{GTL_NUMCHARS | GTL_PRECISE, 1200};
     const LRESULT length =
-        SendMessageA(Control, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&query), 0);
-    return length > 0 ? static_cast<long>(length) : GetWindowTextLengthA(Control);
+        SendMessageA(FControl, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&query), 0);
+    return length > 0 ? static_cast<long>(length) : GetWindowTextLengthA(FControl);
   }
   long RenderPage(long first, const TTwipsRect& page) override {
     FORMATRANGE range{};
-    range.hdc = Dc;
-    range.hdcTarget = Dc;
+    range.hdc = FDc;
+    range.hdcTarget = FDc;
     range.rc = {page.Left, page.Top, page.Right, page.Bottom};
     range.rcPage = range.rc;
     range.chrg.cpMin = first;
     range.chrg.cpMax = -1;
     return static_cast<long>(
-        SendMessageA(Control, EM_FORMATRANGE, TRUE, reinterpret_cast<LPARAM>(&range)));
+        SendMessageA(FControl, EM_FORMATRANGE, TRUE, reinterpret_cast<LPARAM>(&range)));
   }
-  void FlushCache() override { SendMessageA(Control, EM_FORMATRANGE, FALSE, 0); }
+  void FlushCache() override { SendMessageA(FControl, EM_FORMATRANGE, FALSE, 0); }
   // True when a measuring pass over a whole page finds room for some text.
   bool MeasuresPages() {
     FORMATRANGE range{};
-    range.hdc = Dc;
-    range.hdcTarget = Dc;
+    range.hdc = FDc;
+    range.hdcTarget = FDc;
     range.rc = {0, 0, 1440 * 8, 1440 * 10};
     range.rcPage = range.rc;
     range.chrg = {0, -1};
     const LRESULT fits =
-        SendMessageA(Control, EM_FORMATRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
+        SendMessageA(FControl, EM_FORMATRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
     FlushCache();
     return fits > 0;
   }
 
  private:
-  HWND Control;
-  HDC Dc;
+  HWND FControl;
+  HDC FDc;
 };
 
 // Lays the area's text out itself, in the area's font, for a control that
@@ -115,41 +115,41 @@ class TRichEditFormatter : public TPageFormatter {
 class TPlainTextFormatter : public TPageFormatter {
  public:
   TPlainTextFormatter(HWND control, HDC dc, const TFontAttributes& attributes)
-      : Dc(dc), Text(ControlText(control)) {
+      : FDc(dc), FText(ControlText(control)) {
     LOGFONTA font{};
     // A character height in pixels at 96 per inch, at the printer's resolution.
     font.lfHeight = -MulDiv(attributes.Height, GetDeviceCaps(dc, LOGPIXELSY), 96);
-    font.lfWeight = attributes.Style & fsBold ? FW_BOLD : FW_NORMAL;
+    font.lfWeight = attributes.Style & kFontBold ? FW_BOLD : FW_NORMAL;
     font.lfCharSet = attributes.Charset;
     font.lfPitchAndFamily =
         attributes.Pitch == TFontPitch::Fixed ? FIXED_PITCH | FF_MODERN : DEFAULT_PITCH;
     lstrcpynA(font.lfFaceName, attributes.Name.c_str(), LF_FACESIZE);
-    Font = CreateFontIndirectA(&font);
+    FFont = CreateFontIndirectA(&font);
   }
-  ~TPlainTextFormatter() override { DeleteObject(Font); }
+  ~TPlainTextFormatter() override { DeleteObject(FFont); }
   TPlainTextFormatter(const TPlainTextFormatter&) = delete;
   TPlainTextFormatter& operator=(const TPlainTextFormatter&) = delete;
 
-  long TextLength() override { return static_cast<long>(Text.size()); }
+  long TextLength() override { return static_cast<long>(FText.size()); }
   long RenderPage(long first, const TTwipsRect& page) override {
-    const HGDIOBJ old = SelectObject(Dc, Font);
+    const HGDIOBJ old = SelectObject(FDc, FFont);
     TEXTMETRICA metrics{};
-    GetTextMetricsA(Dc, &metrics);
+    GetTextMetricsA(FDc, &metrics);
     const int lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
-    const int width = MulDiv(page.Right - page.Left, GetDeviceCaps(Dc, LOGPIXELSX), 1440);
-    const int height = MulDiv(page.Bottom - page.Top, GetDeviceCaps(Dc, LOGPIXELSY), 1440);
+    const int width = MulDiv(page.Right - page.Left, GetDeviceCaps(FDc, LOGPIXELSX), 1440);
+    const int height = MulDiv(page.Bottom - page.Top, GetDeviceCaps(FDc, LOGPIXELSY), 1440);
     const TLinesOfPage lines = LinesOfPage(
-        Text, static_cast<std::size_t>(first), height / lineHeight, width, [this](auto piece) {
+        FText, static_cast<std::size_t>(first), height / lineHeight, width, [this](auto piece) {
           SIZE size{};
-          GetTextExtentPoint32A(Dc, piece.data(), static_cast<int>(piece.size()), &size);
+          GetTextExtentPoint32A(FDc, piece.data(), static_cast<int>(piece.size()), &size);
           return static_cast<int>(size.cx);
         });
     int y = 0;
     for (const TTextLine& line : lines.Lines) {
-      TextOutA(Dc, 0, y, Text.data() + line.Begin, static_cast<int>(line.End - line.Begin));
+      TextOutA(FDc, 0, y, FText.data() + line.Begin, static_cast<int>(line.End - line.Begin));
       y += lineHeight;
     }
-    SelectObject(Dc, old);
+    SelectObject(FDc, old);
     return static_cast<long>(lines.Next);
   }
   void FlushCache() override {}
@@ -163,9 +163,9 @@ class TPlainTextFormatter : public TPageFormatter {
     return text;
   }
 
-  HDC Dc;
-  std::string Text;
-  HFONT Font;
+  HDC FDc;
+  std::string FText;
+  HFONT FFont;
 };
 
 // The control's own page layout where it has one.
@@ -181,13 +181,13 @@ std::unique_ptr<TPageFormatter> FormatterFor(HWND control, HDC dc, const TFontAt
 class TPrintJob {
  public:
   TPrintJob(const std::string& printer, TPumpMessages pump)
-      : Dc(CreateDCA("WINSPOOL", printer.c_str(), nullptr, nullptr)) {
+      : FDc(CreateDCA("WINSPOOL", printer.c_str(), nullptr, nullptr)) {
     Printing = true;
     ActivePump = pump;
   }
   ~TPrintJob() {
-    if (Started) AbortDoc(Dc);
-    if (Dc != nullptr) DeleteDC(Dc);
+    if (FStarted) AbortDoc(FDc);
+    if (FDc != nullptr) DeleteDC(FDc);
     Printing = false;
     ActivePump = nullptr;
   }
@@ -195,24 +195,25 @@ class TPrintJob {
   TPrintJob& operator=(const TPrintJob&) = delete;
 
   void Start(const std::string& title) {
-    Check(Dc != nullptr);
-    SetAbortProc(Dc, PumpWhileSpooling);
+    Check(FDc != nullptr);
+    SetAbortProc(FDc, PumpWhileSpooling);
     DOCINFOA info{};
     info.cbSize = sizeof(info);
     info.lpszDocName = title.c_str();
-    Started = StartDocA(Dc, &info) > 0;
-    Check(Started);
-    Check(StartPage(Dc) > 0);
+    FStarted = StartDocA(FDc, &info) > 0;
+    Check(FStarted);
+    Check(StartPage(FDc) > 0);
   }
   void Finish() {
-    Check(EndPage(Dc) > 0);
-    Started = false;
-    Check(EndDoc(Dc) > 0);
+    Check(EndPage(FDc) > 0);
+    FStarted = false;
+    Check(EndDoc(FDc) > 0);
   }
-  const HDC Dc;
+  HDC Dc() const { return FDc; }
 
  private:
-  bool Started = false;
+  const HDC FDc;
+  bool FStarted = false;
 };
 
 }  // namespace
@@ -223,8 +224,8 @@ void PrintDocument(HWND richEdit, const TFontAttributes& plainFont, const std::s
   const std::string& printer = DefaultPrinter();
   TPrintJob job(printer, pump);
   job.Start(jobTitle);
-  TPrinterDevice device(job.Dc);
-  const std::unique_ptr<TPageFormatter> formatter = FormatterFor(richEdit, job.Dc, plainFont);
+  TPrinterDevice device(job.Dc());
+  const std::unique_ptr<TPageFormatter> formatter = FormatterFor(richEdit, job.Dc(), plainFont);
   PrintAllPages(device, *formatter);
   job.Finish();
 }

@@ -7,13 +7,13 @@ namespace {
 // Closes the stream's file when the reading ends, also by an error.
 class TCloseAtEnd {
  public:
-  explicit TCloseAtEnd(TDocumentStream& stream) : Stream(stream) {}
-  ~TCloseAtEnd() { Stream.Close(); }
+  explicit TCloseAtEnd(TDocumentStream& stream) : FStream(stream) {}
+  ~TCloseAtEnd() { FStream.Close(); }
   TCloseAtEnd(const TCloseAtEnd&) = delete;
   TCloseAtEnd& operator=(const TCloseAtEnd&) = delete;
 
  private:
-  TDocumentStream& Stream;
+  TDocumentStream& FStream;
 };
 
 }  // namespace

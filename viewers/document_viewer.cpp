@@ -2,7 +2,7 @@
 
 #include "platform/file_exists.h"
 
-TDocumentViewer::TDocumentViewer(const TViewerDesign& design) : ViewerDesign(design) {
+TDocumentViewer::TDocumentViewer(const TViewerDesign& design) : FDesign(design) {
   SetCaption(design.Caption);
   SetPosition(TPosition::ScreenCenter);
   SetBounds(0, 0, design.Width, design.Height);

@@ -21,20 +21,21 @@ struct TViewerDesign {
 
 class TDocumentViewer : public TForm {
  public:
-  const TViewerDesign& Design() const { return ViewerDesign; }
+  const TViewerDesign& Design() const { return FDesign; }
   // The area that shows the document.
   virtual TRichEdit& TextArea() = 0;
 
  protected:
   explicit TDocumentViewer(const TViewerDesign& design);
   // Prints the area's text with the document's name as the job title.
-  void PrintText() { TextArea().Print(ViewerDesign.FileName); }
-  // Places the buttons and wires the print handler; the controls themselves
-  // are the derived class's members, created in its order.
+  void PrintText() { TextArea().Print(FDesign.FileName); }
+  // Places the buttons and captions the print button; the controls
+  // themselves are the derived class's members, created in their order, and
+  // each viewer wires its own print handler.
   static void SetUpButtons(TBitBtn& close, TBitBtn& print, int closeLeft, int printLeft, int top);
 
  private:
-  const TViewerDesign& ViewerDesign;
+  const TViewerDesign& FDesign;
 };
 
 // A new viewer of the class, owned by the application. When its document is

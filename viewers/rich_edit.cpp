@@ -1,18 +1,83 @@
 #include "viewers/rich_edit.h"
 
-#include "viewers/document_loading.h"
+#include "platform/system_error.h"
+#include "platform/system_library.h"
 #include "viewers/document_printer.h"
-#include "viewers/rich_edit_library.h"
+#include "viewers/document_reading.h"
 #include "widgets/application.h"
 #include "widgets/graphics.h"
 
 #include <richedit.h>
 
+#include <stdexcept>
+
 namespace {
 
+// Rich Edit 1.0 ("RICHED32.DLL"), loaded once from the system folder before
+// the first viewer creates its text area.
+constexpr const char* kRichEditClass = "RICHEDIT";
 constexpr int kTwipsPerPoint = 20;
 
+// Raises an error when the library cannot be loaded.
+void LoadRichEditLibrary() {
+  // Kept loaded for the life of the process: every viewer's area needs it.
+  static const HMODULE library = LoadSystemLibrary("RICHED32.DLL");
+  if (library == nullptr) throw std::runtime_error(SystemErrorText(GetLastError()));
+}
+
 void PumpApplicationMessages() { Application->PumpPendingMessages(); }
+
+DWORD CALLBACK ReadChunk(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* read) {
+  DWORD done = 0;
+  const BOOL ok =
+      ReadFile(reinterpret_cast<HANDLE>(cookie), buffer, static_cast<DWORD>(size), &done, nullptr);
+  *read = static_cast<LONG>(done);
+  return ok ? 0 : 1;
+}
+
+std::string FullPath(const std::string& fileName) {
+  const DWORD size = GetFullPathNameA(fileName.c_str(), 0, nullptr, nullptr);
+  if (size == 0) return fileName;
+  std::string path(size, '\0');
+  const DWORD length = GetFullPathNameA(fileName.c_str(), size, path.data(), nullptr);
+  path.resize(length < size ? length : 0);
+  return path.empty() ? fileName : path;
+}
+
+// A file of the working directory streamed into a Rich Edit control.
+class TRichEditStream : public TDocumentStream {
+ public:
+  explicit TRichEditStream(HWND richEdit) : FControl(richEdit) {}
+  ~TRichEditStream() override { Close(); }
+  TRichEditStream(const TRichEditStream&) = delete;
+  TRichEditStream& operator=(const TRichEditStream&) = delete;
+
+  void Open(const std::string& fileName) override {
+    FFile = CreateFileA(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                        FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (FFile == INVALID_HANDLE_VALUE) {
+      const DWORD error = GetLastError();
+      throw std::runtime_error(OpenErrorText(FullPath(fileName), SystemErrorText(error)));
+    }
+  }
+  void Rewind() override { SetFilePointer(FFile, 0, nullptr, FILE_BEGIN); }
+  bool StreamIn(TStreamFormat format) override {
+    EDITSTREAM stream{};
+    stream.dwCookie = reinterpret_cast<DWORD_PTR>(FFile);
+    stream.pfnCallback = ReadChunk;
+    SendMessageA(FControl, EM_STREAMIN, format == TStreamFormat::Rtf ? SF_RTF : SF_TEXT,
+                 reinterpret_cast<LPARAM>(&stream));
+    return stream.dwError == 0;
+  }
+  void Close() override {
+    if (FFile != INVALID_HANDLE_VALUE) CloseHandle(FFile);
+    FFile = INVALID_HANDLE_VALUE;
+  }
+
+ private:
+  HWND FControl;
+  HANDLE FFile = INVALID_HANDLE_VALUE;
+};
 
 }  // namespace
 
@@ -22,7 +87,7 @@ TRichEdit::TRichEdit(TWinControl* parent) : TWinControl(parent) {
   font.Height = 12;
   font.Charset = kShiftJisCharset;
   font.Pitch = TFontPitch::Fixed;
-  font.Color = clWindowText;
+  font.Color = kColorWindowText;
   font.Style = 0;
   Font().Assign(font);
   SetTabStop(true);
@@ -48,10 +113,13 @@ LRESULT TRichEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return message == WM_GETDLGCODE ? result & ~kKeysKeptHere : result;
 }
 
-void TRichEdit::LoadFromFile(const std::string& fileName) { LoadDocument(Handle(), fileName); }
+void TRichEdit::LoadFromFile(const std::string& fileName) {
+  TRichEditStream stream(HandleNeeded());
+  ReadDocument(stream, fileName);
+}
 
 void TRichEdit::Print(const std::string& jobTitle) {
-  PrintDocument(Handle(), Font().Attributes(), jobTitle, PumpApplicationMessages);
+  PrintDocument(HandleNeeded(), Font().Attributes(), jobTitle, PumpApplicationMessages);
 }
 
 void TRichEdit::FontChanged() {
@@ -72,15 +140,15 @@ void TRichEdit::ApplyPlainTextFormat() {
   format.bPitchAndFamily =
       font.Pitch == TFontPitch::Fixed ? FIXED_PITCH | FF_MODERN : DEFAULT_PITCH;
   lstrcpynA(format.szFaceName, font.Name.c_str(), LF_FACESIZE);
-  if (font.Color == clWindowText) {
+  if (font.Color == kColorWindowText) {
     format.dwEffects = CFE_AUTOCOLOR;
   } else {
     format.crTextColor = ColorToRGB(font.Color);
   }
-  if (font.Style & fsBold) format.dwEffects |= CFE_BOLD;
-  if (font.Style & fsItalic) format.dwEffects |= CFE_ITALIC;
-  if (font.Style & fsUnderline) format.dwEffects |= CFE_UNDERLINE;
-  if (font.Style & fsStrikeOut) format.dwEffects |= CFE_STRIKEOUT;
+  if (font.Style & kFontBold) format.dwEffects |= CFE_BOLD;
+  if (font.Style & kFontItalic) format.dwEffects |= CFE_ITALIC;
+  if (font.Style & kFontUnderline) format.dwEffects |= CFE_UNDERLINE;
+  if (font.Style & kFontStrikeOut) format.dwEffects |= CFE_STRIKEOUT;
   SendMessageA(Handle(), EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
   SendMessageA(Handle(), EM_SETCHARFORMAT, 0, reinterpret_cast<LPARAM>(&format));
 }

@@ -11,7 +11,12 @@ class TRichEdit : public TWinControl {
  public:
   explicit TRichEdit(TWinControl* parent);
 
-  // Replaces the whole text with the document file's content.
+  // Replaces the whole text with the document file's content: as RTF, else as
+  // plain text in the system's code page (see document_reading.h for the
+  // order). Raises an error with the open error text when the file cannot be
+  // opened for reading (also while another program holds it open for
+  // writing), and kStreamFailedMessage when neither reading succeeds. The
+  // file is closed in every case.
   void LoadFromFile(const std::string& fileName);
   // Prints the whole text on the default printer under this job title.
   void Print(const std::string& jobTitle);

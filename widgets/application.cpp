@@ -1,14 +1,14 @@
 #include "widgets/application.h"
 
 #include "platform/program_path.h"
+#include "product/identity.h"
 #include "widgets/app_text.h"
 #include "widgets/form.h"
+#include "widgets/screen.h"
 
 TApplication* Application = nullptr;
 
 namespace {
-
-constexpr const char* kApplicationClass = "TZunoseekApplication";
 
 bool IsKeyMessageId(UINT message) {
   switch (message) {
@@ -31,19 +31,19 @@ bool IsKeyMessageId(UINT message) {
 class TCentreNextBox {
  public:
   explicit TCentreNextBox(bool onTop) {
-    OnTop = onTop;
-    Hook = SetWindowsHookExA(WH_CBT, &Proc, nullptr, GetCurrentThreadId());
+    FOnTop = onTop;
+    FHook = SetWindowsHookExA(WH_CBT, &Proc, nullptr, GetCurrentThreadId());
   }
   ~TCentreNextBox() {
-    if (Hook != nullptr) UnhookWindowsHookEx(Hook);
-    Hook = nullptr;
+    if (FHook != nullptr) UnhookWindowsHookEx(FHook);
+    FHook = nullptr;
   }
   TCentreNextBox(const TCentreNextBox&) = delete;
   TCentreNextBox& operator=(const TCentreNextBox&) = delete;
 
  private:
   static LRESULT CALLBACK Proc(int code, WPARAM wParam, LPARAM lParam) {
-    const HHOOK hook = Hook;
+    const HHOOK hook = FHook;
     if (code == HCBT_ACTIVATE && hook != nullptr) {
       auto box = reinterpret_cast<HWND>(wParam);
       char name[16] = {};
@@ -51,83 +51,90 @@ class TCentreNextBox {
       if (std::string(name) == "#32770") {
         RECT r;
         GetWindowRect(box, &r);
-        const int w = r.right - r.left, h = r.bottom - r.top;
-        SetWindowPos(box, OnTop ? HWND_TOPMOST : nullptr, (GetSystemMetrics(SM_CXSCREEN) - w) / 2,
-                     (GetSystemMetrics(SM_CYSCREEN) - h) / 2, 0, 0,
-                     SWP_NOSIZE | SWP_NOACTIVATE | (OnTop ? 0 : SWP_NOZORDER));
+        r = CentredOnScreen(r.right - r.left, r.bottom - r.top);
+        SetWindowPos(box, FOnTop ? HWND_TOPMOST : nullptr, r.left, r.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOACTIVATE | (FOnTop ? 0 : SWP_NOZORDER));
         UnhookWindowsHookEx(hook);
-        Hook = nullptr;
+        FHook = nullptr;
       }
     }
     return CallNextHookEx(hook, code, wParam, lParam);
   }
-  static thread_local HHOOK Hook;
-  static thread_local bool OnTop;
+  static thread_local HHOOK FHook;
+  static thread_local bool FOnTop;
 };
 
-thread_local HHOOK TCentreNextBox::Hook = nullptr;
-thread_local bool TCentreNextBox::OnTop = false;
+thread_local HHOOK TCentreNextBox::FHook = nullptr;
+thread_local bool TCentreNextBox::FOnTop = false;
 
-}  // namespace
-
+// The program's icon at 32 or 16 pixels.
 HICON ProgramIcon(int size) {
   auto icon = static_cast<HICON>(
       LoadImageA(GetModuleHandleA(nullptr), "MAINICON", IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
   return icon != nullptr ? icon : LoadIconA(nullptr, IDI_APPLICATION);
 }
 
-TApplication::TApplication() : AppTitle(ApplicationTitle(ProgramPath())) {
+}  // namespace
+
+void RegisterWindowClass(const char* name, WNDPROC windowProc, UINT style, HCURSOR cursor,
+                         HBRUSH background) {
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  if (GetClassInfoExA(GetModuleHandleA(nullptr), name, &wc)) return;
+  wc.style = style;
+  wc.lpfnWndProc = windowProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hIcon = ProgramIcon(32);
+  wc.hIconSm = ProgramIcon(16);
+  wc.hCursor = cursor;
+  wc.hbrBackground = background;
+  wc.lpszClassName = name;
+  RegisterClassExA(&wc);
+}
+
+TApplication::TApplication() : FTitle(ApplicationTitle(ProgramPath())) {
   Application = this;
-  static const bool registered = [] {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &WindowProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hIcon = ProgramIcon(32);
-    wc.hIconSm = ProgramIcon(16);
-    wc.lpszClassName = kApplicationClass;
-    return RegisterClassExA(&wc) != 0;
-  }();
-  (void)registered;
+  RegisterWindowClass(kApplicationWindowClass, &WindowProc, 0, nullptr, nullptr);
   // A window of no size in the middle of the screen, as the owner of every
   // form it carries the program's one taskbar button, titled with the title.
-  Window = CreateWindowExA(0, kApplicationClass, AppTitle.c_str(),
-                           WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                           GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0,
-                           0, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  const RECT centre = CentredOnScreen(0, 0);
+  FHandle = CreateWindowExA(0, kApplicationWindowClass, FTitle.c_str(),
+                            WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                            centre.left, centre.top, 0, 0, nullptr, nullptr,
+                            GetModuleHandleA(nullptr), nullptr);
 }
 
 TApplication::~TApplication() {
   DestroyForms();
-  DestroyWindow(Window);
+  DestroyWindow(FHandle);
   Application = nullptr;
 }
 
 void TApplication::FormCreated(TForm* form) {
-  if (Main == nullptr) Main = form;
+  if (FMainForm == nullptr) FMainForm = form;
 }
 
 void TApplication::FormDestroyed(TForm* form) {
-  if (Main == form) Main = nullptr;
+  if (FMainForm == form) FMainForm = nullptr;
 }
 
 void TApplication::Run(int showCommand) {
-  if (Main != nullptr) {
-    ShowWindow(Window, SW_SHOWNOACTIVATE);
+  if (FMainForm != nullptr) {
+    ShowWindow(FHandle, SW_SHOWNOACTIVATE);
     switch (showCommand) {
       case SW_SHOWMAXIMIZED:
-        Main->ShowWithCommand(SW_SHOWMAXIMIZED);
+        FMainForm->ShowWithCommand(SW_SHOWMAXIMIZED);
         break;
       case SW_SHOWMINNOACTIVE:
-        Main->ShowWithCommand(SW_SHOWNOACTIVATE);
+        FMainForm->ShowWithCommand(SW_SHOWNOACTIVATE);
         Minimize();
         break;
       default:
-        Main->Show();
+        FMainForm->Show();
         break;
     }
   }
-  while (!EndFlag) {
+  while (!Terminated()) {
     if (!ProcessMessage()) {
       MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     }
@@ -138,8 +145,8 @@ bool TApplication::ProcessMessage() {
   MSG msg;
   if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
   if (msg.message == WM_QUIT) {
-    EndFlag = true;
-  } else if (!IsKeyMessage(msg)) {
+    FTerminated = true;
+  } else if (!ConsumeKey(msg)) {
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
@@ -151,7 +158,7 @@ void TApplication::PumpPendingMessages() {
   }
 }
 
-bool TApplication::IsKeyMessage(const MSG& msg) {
+bool TApplication::ConsumeKey(const MSG& msg) {
   if (!IsKeyMessageId(msg.message)) return false;
   TWinControl* control = TWinControl::FindControl(msg.hwnd);
   bool used = false;
@@ -159,26 +166,30 @@ bool TApplication::IsKeyMessage(const MSG& msg) {
   return used;
 }
 
-bool TApplication::IsShortCut(TShortCut shortCut) {
-  return Main != nullptr && IsWindowEnabled(Main->Handle()) && Main->IsShortCut(shortCut);
+bool TApplication::RunShortCut(TShortCut shortCut) {
+  if (FMainForm == nullptr) return false;
+  // A window yet to be made would start with the form's state.
+  const bool enabled = FMainForm->HandleAllocated() ? IsWindowEnabled(FMainForm->Handle()) != FALSE
+                                                    : FMainForm->Enabled();
+  return enabled && FMainForm->RunShortCut(shortCut);
 }
 
 void TApplication::DestroyForms() {
-  while (!Owned.empty()) {
-    std::unique_ptr<TForm> form = std::move(Owned.back());
-    Owned.pop_back();
+  while (!FForms.empty()) {
+    std::unique_ptr<TForm> form = std::move(FForms.back());
+    FForms.pop_back();
     Guard([&] { form->FormDestroy(); });
     form->DestroyHandle();
     form.reset();
   }
 }
 
-void TApplication::Minimize() { ShowWindow(Window, SW_MINIMIZE); }
+void TApplication::Minimize() { ShowWindow(FHandle, SW_MINIMIZE); }
 
 std::vector<HWND> TApplication::OtherActiveForms() const {
   std::vector<HWND> forms;
-  for (const auto& form : Owned) {
-    if (form.get() == Main || !form->HandleAllocated()) continue;
+  for (const auto& form : FForms) {
+    if (form.get() == FMainForm || !form->HandleAllocated()) continue;
     HWND window = form->Handle();
     if (IsWindowVisible(window) && IsWindowEnabled(window)) forms.push_back(window);
   }
@@ -186,7 +197,7 @@ std::vector<HWND> TApplication::OtherActiveForms() const {
 }
 
 int TApplication::ShowBox(const std::string& text, UINT flags) {
-  HWND owner = Main != nullptr ? Main->Handle() : Window;
+  HWND owner = FMainForm != nullptr ? FMainForm->HandleNeeded() : FHandle;
   HWND active = GetActiveWindow();
   // The box disables its owner, the main form; the other forms are disabled
   // here, so that none of the program's windows acts and none can be brought
@@ -201,7 +212,7 @@ int TApplication::ShowBox(const std::string& text, UINT flags) {
   int result = 0;
   {
     TCentreNextBox centre(onTop);
-    result = MessageBoxA(owner, text.c_str(), AppTitle.c_str(), flags);
+    result = MessageBoxA(owner, text.c_str(), FTitle.c_str(), flags);
   }
   for (HWND form : others) EnableWindow(form, TRUE);
   // Closing the box activates its owner; the user goes on where they were.
@@ -219,16 +230,16 @@ void TApplication::ShowException(const std::exception& error) {
 
 LRESULT CALLBACK TApplication::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   TApplication* app = Application;
-  if (app != nullptr && window == app->Window) {
+  if (app != nullptr && window == app->FHandle) {
     switch (message) {
       case WM_CLOSE:
         // "Close" on the taskbar button closes the main form.
-        if (app->Main != nullptr) app->Main->Close();
+        if (app->FMainForm != nullptr) app->FMainForm->Close();
         return 0;
       case WM_SETFOCUS:
         // Restored from the taskbar: the focus goes back to a form.
-        if (app->Main != nullptr && IsWindowVisible(app->Main->Handle())) {
-          SetActiveWindow(app->Main->Handle());
+        if (app->FMainForm != nullptr && IsWindowVisible(app->FMainForm->Handle())) {
+          SetActiveWindow(app->FMainForm->Handle());
         }
         return 0;
       default:

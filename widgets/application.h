@@ -14,9 +14,11 @@
 
 class TForm;
 
-// The program's icon at 32 or 16 pixels (resource "MAINICON"), or the
-// system's default icon when the program has none.
-HICON ProgramIcon(int size);
+// Registers a window class of the program's, unless it is registered already,
+// with the program's icon (resource "MAINICON", or the system's default icon
+// when the program has none).
+void RegisterWindowClass(const char* name, WNDPROC windowProc, UINT style, HCURSOR cursor,
+                         HBRUSH background);
 
 class TApplication {
  public:
@@ -25,9 +27,9 @@ class TApplication {
   TApplication(const TApplication&) = delete;
   TApplication& operator=(const TApplication&) = delete;
 
-  const std::string& Title() const { return AppTitle; }
+  const std::string& Title() const { return FTitle; }
   // The hidden top-level window: owner of every form, holder of the taskbar button.
-  HWND Handle() const { return Window; }
+  HWND Handle() const { return FHandle; }
 
   // Constructs a form that the application owns and destroys at the end. The
   // first form constructed becomes the main form.
@@ -35,10 +37,10 @@ class TApplication {
   T& CreateForm(Args&&... args) {
     auto form = std::make_unique<T>(std::forward<Args>(args)...);
     T& ref = *form;
-    Owned.push_back(std::move(form));
+    FForms.push_back(std::move(form));
     return ref;
   }
-  TForm* MainForm() const { return Main; }
+  TForm* MainForm() const { return FMainForm; }
 
   // Shows the main form as the start-up show command asks and runs the
   // message loop until the program is to end.
@@ -49,13 +51,14 @@ class TApplication {
   // waits. A quit message only marks the program to end.
   void PumpPendingMessages();
   void Terminate() { PostQuitMessage(0); }
-  bool Terminated() const { return EndFlag; }
+  bool Terminated() const { return FTerminated; }
   // Destroys every owned form, newest first; each runs FormDestroy before.
   void DestroyForms();
   void Minimize();
 
-  // The main form's shortcut, while the main form is enabled.
-  bool IsShortCut(TShortCut shortCut);
+  // Runs the main form's shortcut while the main form is enabled; true when
+  // one matched.
+  bool RunShortCut(TShortCut shortCut);
 
   // The plain message box: the text, no icon, OK, the title, centred on the
   // screen; the main form is disabled while it is open, and so is every other
@@ -83,14 +86,16 @@ class TApplication {
   int ShowBox(const std::string& text, UINT flags);
   // The visible, enabled forms other than the main form, which a box disables.
   std::vector<HWND> OtherActiveForms() const;
-  bool IsKeyMessage(const MSG& msg);
+  // Hands a key message to the key pre-processing of the control it is for;
+  // true when that consumed the key, which is then not dispatched.
+  bool ConsumeKey(const MSG& msg);
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-  std::string AppTitle;
-  HWND Window = nullptr;
-  std::vector<std::unique_ptr<TForm>> Owned;
-  TForm* Main = nullptr;
-  bool EndFlag = false;
+  std::string FTitle;
+  HWND FHandle = nullptr;
+  std::vector<std::unique_ptr<TForm>> FForms;
+  TForm* FMainForm = nullptr;
+  bool FTerminated = false;
 };
 
 // The one application object of the program, set while it exists.

@@ -18,21 +18,21 @@ void Frame3D(HDC dc, const RECT& r, TColor topLeft, TColor bottomRight) {
 TBevel::TBevel(TWinControl* parent) : TGraphicControl(parent) {}
 
 void TBevel::SetShape(TBevelShape shape) {
-  Shape = shape;
+  FShape = shape;
   Invalidate();
 }
 
 void TBevel::SetStyle(TBevelStyle style) {
-  Style = style;
+  FStyle = style;
   Invalidate();
 }
 
 void TBevel::Paint(HDC dc) {
-  const bool lowered = Style == TBevelStyle::Lowered;
-  const TColor first = lowered ? clBtnShadow : clBtnHighlight;
-  const TColor second = lowered ? clBtnHighlight : clBtnShadow;
+  const bool lowered = FStyle == TBevelStyle::Lowered;
+  const TColor first = lowered ? kColorBtnShadow : kColorBtnHighlight;
+  const TColor second = lowered ? kColorBtnHighlight : kColorBtnShadow;
   const RECT& r = BoundsRect();
-  switch (Shape) {
+  switch (FShape) {
     case TBevelShape::Box:
       Frame3D(dc, r, first, second);
       break;

@@ -15,6 +15,6 @@ class TBevel : public TGraphicControl {
   void Paint(HDC dc) override;
 
  private:
-  TBevelShape Shape = TBevelShape::Box;
-  TBevelStyle Style = TBevelStyle::Lowered;
+  TBevelShape FShape = TBevelShape::Box;
+  TBevelStyle FStyle = TBevelStyle::Lowered;
 };

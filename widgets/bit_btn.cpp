@@ -1,8 +1,8 @@
 #include "widgets/bit_btn.h"
 
-#include "widgets/dpi.h"
 #include "widgets/form.h"
 #include "widgets/graphics.h"
+#include "widgets/screen.h"
 
 namespace {
 
@@ -12,19 +12,19 @@ constexpr int kSpacing = 4;     // between glyph and caption
 }  // namespace
 
 TBitBtn::TBitBtn(TWinControl* parent, TBitBtnKind kind)
-    : TButton(parent, BS_OWNERDRAW), ButtonKind(kind) {
+    : TButton(parent, BS_OWNERDRAW), FKind(kind) {
   if (kind == TBitBtnKind::Close) {
     SetCaption(kCloseCaption);
-    Glyph = LoadBitmapA(GetModuleHandleA(nullptr), "BBCLOSE");
+    FGlyph = LoadBitmapA(GetModuleHandleA(nullptr), "BBCLOSE");
   }
 }
 
 TBitBtn::~TBitBtn() {
-  if (Glyph != nullptr) DeleteObject(Glyph);
+  if (FGlyph != nullptr) DeleteObject(FGlyph);
 }
 
 void TBitBtn::Click() {
-  if (ButtonKind == TBitBtnKind::Close) {
+  if (FKind == TBitBtnKind::Close) {
     if (TForm* form = ParentForm()) form->Close();
     return;
   }
@@ -48,16 +48,16 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
   RECT text{0, 0, 0, 0};
   const UINT format = DT_SINGLELINE | ((item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0);
   DrawTextA(dc, Caption().c_str(), -1, &text, format | DT_CALCRECT);
-  const int glyph = Glyph != nullptr ? ScaleToScreen(kGlyphSize) : 0;
-  const int gap = Glyph != nullptr && !Caption().empty() ? ScaleToScreen(kSpacing) : 0;
+  const int glyph = FGlyph != nullptr ? ScaleToScreen(kGlyphSize) : 0;
+  const int gap = FGlyph != nullptr && !Caption().empty() ? ScaleToScreen(kSpacing) : 0;
   const int textW = text.right - text.left, textH = text.bottom - text.top;
   // Glyph and caption are centred together; a pressed button shifts them.
   const int shift = pressed ? 1 : 0;
   int x = (r.left + r.right - (glyph + gap + textW)) / 2 + shift;
   const int midY = (r.top + r.bottom) / 2 + shift;
-  if (Glyph != nullptr) {
+  if (FGlyph != nullptr) {
     const RECT part{disabled ? kGlyphSize : 0, 0, (disabled ? 2 : 1) * kGlyphSize, kGlyphSize};
-    DrawTransparent(dc, RECT{x, midY - glyph / 2, x + glyph, midY - glyph / 2 + glyph}, Glyph,
+    DrawTransparent(dc, RECT{x, midY - glyph / 2, x + glyph, midY - glyph / 2 + glyph}, FGlyph,
                     part);
     x += glyph + gap;
   }

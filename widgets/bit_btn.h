@@ -19,8 +19,8 @@ class TBitBtn : public TButton {
   void DrawItem(const DRAWITEMSTRUCT& item) override;
 
  private:
-  TBitBtnKind ButtonKind;
-  HBITMAP Glyph = nullptr;  // normal and greyed pictures side by side
+  TBitBtnKind FKind;
+  HBITMAP FGlyph = nullptr;  // normal and greyed pictures side by side
 };
 
 // The close kind's caption.

@@ -36,7 +36,7 @@ TCheckBox::TCheckBox(TWinControl* parent) : TButtonControl(parent) {
 }
 
 bool TCheckBox::Checked() const {
-  if (!HandleAllocated()) return InitiallyChecked;
+  if (!HandleAllocated()) return FInitiallyChecked;
   return SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
@@ -44,13 +44,13 @@ void TCheckBox::SetChecked(bool checked) {
   if (HandleAllocated()) {
     SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
   } else {
-    InitiallyChecked = checked;
+    FInitiallyChecked = checked;
   }
 }
 
 void TCheckBox::CreateWindowHandle() {
   TButtonControl::CreateWindowHandle();
-  if (InitiallyChecked) SendMessageA(Handle(), BM_SETCHECK, BST_CHECKED, 0);
+  if (FInitiallyChecked) SendMessageA(Handle(), BM_SETCHECK, BST_CHECKED, 0);
 }
 
 bool TCheckBox::DialogChar(char ch) {

@@ -45,5 +45,5 @@ class TCheckBox : public TButtonControl {
 
  private:
   // The state set before the window exists, which then keeps it.
-  bool InitiallyChecked = false;
+  bool FInitiallyChecked = false;
 };

@@ -9,17 +9,17 @@
 // The toolkit's colour: 0x00BBGGRR, or 0xFF000000 plus a system colour index.
 using TColor = std::uint32_t;
 
-inline constexpr TColor clBtnFace = 0xFF00000F;
-inline constexpr TColor clWindowText = 0xFF000008;
-inline constexpr TColor clBlue = 0x00FF0000;
-inline constexpr TColor clRed = 0x000000FF;
+inline constexpr TColor kColorBtnFace = 0xFF00000F;
+inline constexpr TColor kColorWindowText = 0xFF000008;
+inline constexpr TColor kColorBlue = 0x00FF0000;
+inline constexpr TColor kColorRed = 0x000000FF;
 
 // Bit set of bold, italic, underline and strike-out.
 using TFontStyles = std::uint8_t;
-inline constexpr TFontStyles fsBold = 1;
-inline constexpr TFontStyles fsItalic = 2;
-inline constexpr TFontStyles fsUnderline = 4;
-inline constexpr TFontStyles fsStrikeOut = 8;
+inline constexpr TFontStyles kFontBold = 1;
+inline constexpr TFontStyles kFontItalic = 2;
+inline constexpr TFontStyles kFontUnderline = 4;
+inline constexpr TFontStyles kFontStrikeOut = 8;
 
 enum class TFontPitch : std::uint8_t { Default, Fixed, Variable };
 
@@ -30,7 +30,7 @@ struct TFontAttributes {
   int Height = 0;
   std::uint8_t Charset = 0;
   TFontPitch Pitch = TFontPitch::Default;
-  TColor Color = clWindowText;
+  TColor Color = kColorWindowText;
   TFontStyles Style = 0;
 
   bool operator==(const TFontAttributes&) const = default;

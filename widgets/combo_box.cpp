@@ -1,20 +1,23 @@
 #include "widgets/combo_box.h"
 
-#include "widgets/dpi.h"
 #include "widgets/edit.h"
 #include "widgets/form.h"
+#include "widgets/screen.h"
 
 TComboBox::TComboBox(TWinControl* parent) : TWinControl(parent) {
   SetTabStop(true);
   CreateChild("COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL);
 }
 
-std::string TComboBox::Text() const { return WindowText(Handle()); }
+std::string TComboBox::Text() const {
+  // A window yet to be made starts with the caption and no items.
+  return HandleAllocated() ? WindowText(Handle()) : Caption();
+}
 
-void TComboBox::SetText(const std::string& text) { SetWindowTextA(Handle(), text.c_str()); }
+void TComboBox::SetText(const std::string& text) { SetWindowTextA(HandleNeeded(), text.c_str()); }
 
 void TComboBox::SetItems(const std::vector<std::string>& items) {
-  SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
+  SendMessageA(HandleNeeded(), CB_RESETCONTENT, 0, 0);
   for (const std::string& item : items) {
     SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
   }
@@ -22,6 +25,7 @@ void TComboBox::SetItems(const std::vector<std::string>& items) {
 
 std::vector<std::string> TComboBox::Items() const {
   std::vector<std::string> items;
+  if (!HandleAllocated()) return items;
   const auto count = SendMessageA(Handle(), CB_GETCOUNT, 0, 0);
   for (WPARAM i = 0; i < static_cast<WPARAM>(count); ++i) {
     std::string text(static_cast<std::size_t>(SendMessageA(Handle(), CB_GETLBTEXTLEN, i, 0)) + 1,
@@ -34,12 +38,12 @@ std::vector<std::string> TComboBox::Items() const {
 }
 
 void TComboBox::SetItemIndex(int index) {
-  SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  SendMessageA(HandleNeeded(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 void TComboBox::SetDropDown(int rows, int itemHeight) {
-  Rows = rows;
-  ItemHeight = itemHeight;
+  FRows = rows;
+  FItemHeight = itemHeight;
   if (HandleAllocated()) ApplyHeights();
 }
 
@@ -64,10 +68,10 @@ void TComboBox::ApplyHeights() {
   // the field keeps the height of the bounds.
   const RECT& r = BoundsRect();
   const int field = r.bottom - r.top;
-  const int rowHeight = ScaleToScreen(ItemHeight);
+  const int rowHeight = ScaleToScreen(FItemHeight);
   SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, rowHeight);
   const auto edge = GetSystemMetrics(SM_CYEDGE) * 2 + 2;
   if (field > edge) SendMessageA(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field - edge);
-  SetWindowPos(Handle(), nullptr, r.left, r.top, r.right - r.left, field + Rows * rowHeight + 2,
+  SetWindowPos(Handle(), nullptr, r.left, r.top, r.right - r.left, field + FRows * rowHeight + 2,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -10,6 +10,7 @@ class TComboBox : public TWinControl {
  public:
   explicit TComboBox(TWinControl* parent);
 
+  // The field's text and the items; asking makes no window.
   std::string Text() const;
   void SetText(const std::string& text);
   // Replaces the items, in the given order.
@@ -28,6 +29,6 @@ class TComboBox : public TWinControl {
  private:
   void ApplyHeights();
 
-  int Rows = 8;
-  int ItemHeight = 13;
+  int FRows = 8;
+  int FItemHeight = 13;
 };

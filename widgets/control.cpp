@@ -1,26 +1,26 @@
 #include "widgets/control.h"
 
-#include "widgets/dpi.h"
 #include "widgets/form.h"
+#include "widgets/screen.h"
 #include "widgets/win_control.h"
 
-TControl::TControl(TWinControl* parent) : ParentControl(parent) {
+TControl::TControl(TWinControl* parent) : FParent(parent) {
   if (parent != nullptr) {
-    ControlFont.Assign(parent->Font());
+    FFont.Assign(parent->Font());
     parent->InsertControl(this);
   }
-  ControlFont.OnChange = [this] { FontChanged(); };
+  FFont.OnChange = [this] { FontChanged(); };
 }
 
 TControl::~TControl() {
-  if (ParentControl != nullptr) ParentControl->RemoveControl(this);
+  if (FParent != nullptr) FParent->RemoveControl(this);
 }
 
 TForm* TControl::ParentForm() {
   TControl* control = this;
   while (control != nullptr) {
     if (auto* form = dynamic_cast<TForm*>(control)) return form;
-    control = control->ParentControl;
+    control = control->FParent;
   }
   return nullptr;
 }
@@ -31,22 +31,22 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 }
 
 void TControl::SetScreenBounds(const RECT& rect) {
-  const RECT old = Bounds;
-  Bounds = rect;
+  const RECT old = FBounds;
+  FBounds = rect;
   BoundsChanged(old);
 }
 
 void TControl::SetCaption(const std::string& caption) {
-  CaptionText = caption;
+  FCaption = caption;
   CaptionChanged();
 }
 
 void TControl::SetVisible(bool visible) {
-  IsVisible = visible;
+  FVisible = visible;
   StateChanged();
 }
 
 void TControl::SetEnabled(bool enabled) {
-  IsEnabled = enabled;
+  FEnabled = enabled;
   StateChanged();
 }

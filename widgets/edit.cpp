@@ -12,16 +12,19 @@ std::string WindowText(HWND window) {
   return text;
 }
 
-std::string TEdit::Text() const { return WindowText(Handle()); }
+std::string TEdit::Text() const {
+  // A window yet to be made starts with the caption.
+  return HandleAllocated() ? WindowText(Handle()) : Caption();
+}
 
-void TEdit::SetText(const std::string& text) { SetWindowTextA(Handle(), text.c_str()); }
+void TEdit::SetText(const std::string& text) { SetWindowTextA(HandleNeeded(), text.c_str()); }
 
-void TEdit::SelectAll() { SendMessageA(Handle(), EM_SETSEL, 0, -1); }
+void TEdit::SelectAll() { SendMessageA(HandleNeeded(), EM_SETSEL, 0, -1); }
 
-void TEdit::Undo() { SendMessageA(Handle(), WM_UNDO, 0, 0); }
+void TEdit::Undo() { SendMessageA(HandleNeeded(), WM_UNDO, 0, 0); }
 
-void TEdit::CutToClipboard() { SendMessageA(Handle(), WM_CUT, 0, 0); }
+void TEdit::CutToClipboard() { SendMessageA(HandleNeeded(), WM_CUT, 0, 0); }
 
-void TEdit::CopyToClipboard() { SendMessageA(Handle(), WM_COPY, 0, 0); }
+void TEdit::CopyToClipboard() { SendMessageA(HandleNeeded(), WM_COPY, 0, 0); }
 
-void TEdit::PasteFromClipboard() { SendMessageA(Handle(), WM_PASTE, 0, 0); }
+void TEdit::PasteFromClipboard() { SendMessageA(HandleNeeded(), WM_PASTE, 0, 0); }

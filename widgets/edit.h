@@ -9,6 +9,7 @@ class TEdit : public TWinControl {
  public:
   explicit TEdit(TWinControl* parent);
 
+  // The field's text; asking makes no window.
   std::string Text() const;
   // Sets the whole text; the field's undo memory is emptied with it.
   void SetText(const std::string& text);

@@ -1,6 +1,6 @@
 #include "widgets/font.h"
 
-#include "widgets/dpi.h"
+#include "widgets/screen.h"
 
 #include <algorithm>
 
@@ -18,53 +18,53 @@ TFontAttributes DefaultFontAttributes() {
   return a;
 }
 
-TFont::TFont() : Attr(DefaultFontAttributes()) {}
+TFont::TFont() : FAttributes(DefaultFontAttributes()) {}
 
 TFont::~TFont() {
-  if (Handle_ != nullptr) DeleteObject(Handle_);
+  if (FHandle != nullptr) DeleteObject(FHandle);
 }
 
 void TFont::Assign(const TFont& source) {
-  if (&source != this) Assign(source.Attr);
+  if (&source != this) Assign(source.FAttributes);
 }
 
 void TFont::Assign(const TFontAttributes& attributes) {
-  Attr = attributes;
+  FAttributes = attributes;
   Changed();
 }
 
 void TFont::SetColor(TColor color) {
-  Attr.Color = color;
+  FAttributes.Color = color;
   Changed();
 }
 
 HFONT TFont::Handle() const {
-  if (Handle_ == nullptr) {
+  if (FHandle == nullptr) {
     LOGFONTA lf{};
     // A negative height asks for the character height without internal leading.
-    lf.lfHeight = -ScaleToScreen(Attr.Height);
-    lf.lfWeight = (Attr.Style & fsBold) ? FW_BOLD : FW_NORMAL;
-    lf.lfItalic = (Attr.Style & fsItalic) ? TRUE : FALSE;
-    lf.lfUnderline = (Attr.Style & fsUnderline) ? TRUE : FALSE;
-    lf.lfStrikeOut = (Attr.Style & fsStrikeOut) ? TRUE : FALSE;
-    lf.lfCharSet = Attr.Charset;
+    lf.lfHeight = -ScaleToScreen(FAttributes.Height);
+    lf.lfWeight = (FAttributes.Style & kFontBold) ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = (FAttributes.Style & kFontItalic) ? TRUE : FALSE;
+    lf.lfUnderline = (FAttributes.Style & kFontUnderline) ? TRUE : FALSE;
+    lf.lfStrikeOut = (FAttributes.Style & kFontStrikeOut) ? TRUE : FALSE;
+    lf.lfCharSet = FAttributes.Charset;
     lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
     lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     lf.lfQuality = DEFAULT_QUALITY;
-    lf.lfPitchAndFamily = Attr.Pitch == TFontPitch::Fixed      ? FIXED_PITCH
-                          : Attr.Pitch == TFontPitch::Variable ? VARIABLE_PITCH
-                                                               : DEFAULT_PITCH;
-    const std::size_t n = std::min(Attr.Name.size(), std::size_t{LF_FACESIZE - 1});
-    std::copy_n(Attr.Name.data(), n, lf.lfFaceName);
-    Handle_ = CreateFontIndirectA(&lf);
+    lf.lfPitchAndFamily = FAttributes.Pitch == TFontPitch::Fixed      ? FIXED_PITCH
+                          : FAttributes.Pitch == TFontPitch::Variable ? VARIABLE_PITCH
+                                                                      : DEFAULT_PITCH;
+    const std::size_t n = std::min(FAttributes.Name.size(), std::size_t{LF_FACESIZE - 1});
+    std::copy_n(FAttributes.Name.data(), n, lf.lfFaceName);
+    FHandle = CreateFontIndirectA(&lf);
   }
-  return Handle_;
+  return FHandle;
 }
 
 void TFont::Changed() {
-  if (Handle_ != nullptr) {
-    DeleteObject(Handle_);
-    Handle_ = nullptr;
+  if (FHandle != nullptr) {
+    DeleteObject(FHandle);
+    FHandle = nullptr;
   }
   if (OnChange) OnChange();
 }

@@ -27,7 +27,7 @@ class TFont {
   // Copies every attribute; nothing happens when source is this font.
   void Assign(const TFont& source);
   void Assign(const TFontAttributes& attributes);
-  const TFontAttributes& Attributes() const { return Attr; }
+  const TFontAttributes& Attributes() const { return FAttributes; }
 
   void SetColor(TColor color);
 
@@ -40,6 +40,6 @@ class TFont {
  private:
   void Changed();
 
-  TFontAttributes Attr;
-  mutable HFONT Handle_ = nullptr;
+  TFontAttributes FAttributes;
+  mutable HFONT FHandle = nullptr;
 };

@@ -1,38 +1,20 @@
 #include "widgets/form.h"
 
+#include "product/identity.h"
 #include "widgets/application.h"
-#include "widgets/dpi.h"
-#include "widgets/graphics.h"
+#include "widgets/screen.h"
 
 namespace {
 
-constexpr const char* kFormClass = "TZunoseekForm";
 constexpr DWORD kSizeableStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_CLIPCHILDREN;
 
-void RegisterFormClass() {
-  static const bool registered = [] {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = instance;
-    wc.hIcon = ProgramIcon(32);
-    wc.hIconSm = ProgramIcon(16);
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kFormClass;
-    return RegisterClassExA(&wc) != 0;
-  }();
-  (void)registered;
-}
-
 }  // namespace
 
-TForm::TForm() : TWinControl(nullptr), FormStyle(kSizeableStyle) {
-  RegisterFormClass();
-  SetWindowClass(kFormClass);
+TForm::TForm() : TWinControl(nullptr), FStyle(kSizeableStyle) {
+  RegisterWindowClass(kFormWindowClass, DefWindowProcA, CS_DBLCLKS, LoadCursorA(nullptr, IDC_ARROW),
+                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  SetWindowClass(kFormWindowClass);
   SetVisible(false);
   Application->FormCreated(this);
 }
@@ -43,28 +25,28 @@ void TForm::CreateWindowHandle() {
   const RECT b = BoundsRect();
   const bool placed = !IsRectEmpty(&b);
   HWND window = CreateWindowExA(
-      FormExStyle | (OnTop ? WS_EX_TOPMOST : 0), kFormClass, Caption().c_str(), FormStyle,
+      FExStyle | (FStayOnTop ? WS_EX_TOPMOST : 0), kFormWindowClass, Caption().c_str(), FStyle,
       placed ? b.left : CW_USEDEFAULT, placed ? b.top : CW_USEDEFAULT,
       placed ? b.right - b.left : CW_USEDEFAULT, placed ? b.bottom - b.top : CW_USEDEFAULT,
-      Application->Handle(), MainMenu != nullptr ? MainMenu->Handle() : nullptr,
+      Application->Handle(), FMenu != nullptr ? FMenu->Handle() : nullptr,
       GetModuleHandleA(nullptr), nullptr);
   Attach(window);
-  if (MainMenu != nullptr) MainMenu->AttachTo(window);
+  if (FMenu != nullptr) FMenu->AttachTo(window);
   RECT r;
   GetWindowRect(window, &r);
   RecordBounds(r);
 }
 
 TForm::~TForm() {
-  if (MainMenu != nullptr) MainMenu->Detach();
+  if (FMenu != nullptr) FMenu->Detach();
   Application->FormDestroyed(this);
 }
 
 void TForm::SetBorderStyle(TBorderStyle style) {
-  FormStyle = style == TBorderStyle::Dialog ? kDialogStyle : kSizeableStyle;
-  FormExStyle = style == TBorderStyle::Dialog ? WS_EX_DLGMODALFRAME : 0;
+  FStyle = style == TBorderStyle::Dialog ? kDialogStyle : kSizeableStyle;
+  FExStyle = style == TBorderStyle::Dialog ? WS_EX_DLGMODALFRAME : 0;
   if (!HandleAllocated()) return;
-  SetWindowLongA(Handle(), GWL_STYLE, static_cast<LONG>(FormStyle));
+  SetWindowLongA(Handle(), GWL_STYLE, static_cast<LONG>(FStyle));
   LONG ex = GetWindowLongA(Handle(), GWL_EXSTYLE);
   ex = style == TBorderStyle::Dialog ? ex | WS_EX_DLGMODALFRAME : ex & ~WS_EX_DLGMODALFRAME;
   SetWindowLongA(Handle(), GWL_EXSTYLE, ex);
@@ -73,7 +55,7 @@ void TForm::SetBorderStyle(TBorderStyle style) {
 }
 
 void TForm::SetStayOnTop(bool onTop) {
-  OnTop = onTop;
+  FStayOnTop = onTop;
   if (!HandleAllocated()) return;
   SetWindowPos(Handle(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -81,13 +63,13 @@ void TForm::SetStayOnTop(bool onTop) {
 
 void TForm::SetClientSize(int width, int height) {
   RECT r{0, 0, ScaleToScreen(width), ScaleToScreen(height)};
-  AdjustWindowRectEx(&r, FormStyle, MainMenu != nullptr, FormExStyle);
+  AdjustWindowRectEx(&r, FStyle, FMenu != nullptr, FExStyle);
   const RECT& b = BoundsRect();
   SetScreenBounds(RECT{b.left, b.top, b.left + r.right - r.left, b.top + r.bottom - r.top});
 }
 
 void TForm::SetMenu(TMainMenu& menu) {
-  MainMenu = &menu;
+  FMenu = &menu;
   if (!HandleAllocated()) return;
   menu.AttachTo(Handle());
   BoundsChanged(BoundsRect());
@@ -97,12 +79,7 @@ void TForm::Show() { ShowWithCommand(SW_SHOWNORMAL); }
 
 void TForm::ShowWithCommand(int command) {
   CreateChildWindows();
-  if (Placement == TPosition::ScreenCenter) {
-    const int w = Width(), h = Height();
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
-    SetScreenBounds(RECT{x, y, x + w, y + h});
-  }
+  if (FPosition == TPosition::ScreenCenter) SetScreenBounds(CentredOnScreen(Width(), Height()));
   // One call shows and activates the form; marked visible first, it would be
   // shown inactive and then activated in a second step.
   ShowWindow(Handle(), command);
@@ -126,19 +103,12 @@ void TForm::Close() {
   }
 }
 
-bool TForm::IsShortCut(TShortCut shortCut) {
-  return MainMenu != nullptr && MainMenu->IsShortCut(shortCut);
+bool TForm::RunShortCut(TShortCut shortCut) {
+  return FMenu != nullptr && FMenu->RunShortCut(shortCut);
 }
 
 void TForm::MenuCommand(WORD id) {
-  if (MainMenu != nullptr) MainMenu->DispatchCommand(id);
-}
-
-void TForm::BoundsChanged(const RECT&) {
-  if (!HandleAllocated()) return;
-  const RECT& r = BoundsRect();
-  SetWindowPos(Handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  if (FMenu != nullptr) FMenu->DispatchCommand(id);
 }
 
 LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -187,8 +157,8 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void TForm::Activated() {
-  if (Active != nullptr && Active->CanFocus()) {
-    Active->SetFocus();
+  if (FActiveControl != nullptr && FActiveControl->CanFocus()) {
+    FActiveControl->SetFocus();
   } else {
     SelectFirst();
   }

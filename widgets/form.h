@@ -22,12 +22,12 @@ class TForm : public TWinControl {
 
   void SetBorderStyle(TBorderStyle style);
   void SetStayOnTop(bool onTop);
-  void SetPosition(TPosition position) { Placement = position; }
+  void SetPosition(TPosition position) { FPosition = position; }
   // The client area's size in design pixels.
   void SetClientSize(int width, int height);
   // Attaches the menu bar; the outer size stays.
   void SetMenu(TMainMenu& menu);
-  TMainMenu* Menu() const { return MainMenu; }
+  TMainMenu* Menu() const { return FMenu; }
 
   // Shows and activates the form (centred first, for TPosition::ScreenCenter).
   void Show();
@@ -38,13 +38,13 @@ class TForm : public TWinControl {
   void Close();
 
   // Runs the first item of the menu with this shortcut; true when one matched.
-  bool IsShortCut(TShortCut shortCut);
+  bool RunShortCut(TShortCut shortCut);
   // Tab and Shift+Tab, arrows, Enter on a button: true when consumed.
   bool DialogKey(const MSG& msg);
   // An access key: true when a control took it.
   bool DialogChar(char ch);
 
-  void FocusChanged(TWinControl* control) { Active = control; }
+  void FocusChanged(TWinControl* control) { FActiveControl = control; }
   // Focuses the first control in tab order.
   void SelectFirst();
   // Focuses the control after (or before) from in tab order, wrapping round.
@@ -61,16 +61,15 @@ class TForm : public TWinControl {
   void CreateWindowHandle() override;
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   void MenuCommand(WORD id) override;
-  void BoundsChanged(const RECT& old) override;
 
  private:
   std::vector<TWinControl*> TabList() const;
   void Activated();
 
-  TMainMenu* MainMenu = nullptr;
-  TWinControl* Active = nullptr;
-  TPosition Placement = TPosition::Designed;
-  DWORD FormStyle;
-  DWORD FormExStyle = 0;
-  bool OnTop = false;
+  TMainMenu* FMenu = nullptr;
+  TWinControl* FActiveControl = nullptr;
+  TPosition FPosition = TPosition::Designed;
+  DWORD FStyle;
+  DWORD FExStyle = 0;
+  bool FStayOnTop = false;
 };

@@ -4,10 +4,7 @@
 
 TGraphicControl::TGraphicControl(TWinControl* parent) : TControl(parent) {}
 
-void TGraphicControl::Invalidate() {
-  // Bounds are read only then: reading them measures a label's waiting text.
-  if (ParentOnScreen()) InvalidateRect(Parent()->Handle(), &BoundsRect(), TRUE);
-}
+void TGraphicControl::Invalidate() { InvalidateInParent(BoundsRect()); }
 
 void TGraphicControl::InvalidateInParent(const RECT& rect) {
   if (ParentOnScreen()) InvalidateRect(Parent()->Handle(), &rect, TRUE);

@@ -7,9 +7,9 @@
 
 #include <string>
 
-inline constexpr TColor clBtnShadow = 0xFF000010;
-inline constexpr TColor clBtnHighlight = 0xFF000014;
-inline constexpr TColor clGrayText = 0xFF000011;
+inline constexpr TColor kColorBtnShadow = 0xFF000010;
+inline constexpr TColor kColorBtnHighlight = 0xFF000014;
+inline constexpr TColor kColorGrayText = 0xFF000011;
 
 // The RGB value of a colour, looking system colours up.
 COLORREF ColorToRGB(TColor color);

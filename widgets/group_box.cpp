@@ -11,7 +11,7 @@ LRESULT TGroupBox::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     // The platform leaves the inside unpainted, and the form clips it out.
     RECT r;
     GetClientRect(Handle(), &r);
-    FillColor(reinterpret_cast<HDC>(wParam), r, clBtnFace);
+    FillColor(reinterpret_cast<HDC>(wParam), r, kColorBtnFace);
     return TRUE;
   }
   return TWinControl::WndProc(message, wParam, lParam);

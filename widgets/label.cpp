@@ -7,31 +7,31 @@ TLabel::TLabel(TWinControl* parent) : TGraphicControl(parent) {}
 
 void TLabel::Paint(HDC dc) {
   RECT r = BoundsRect();
-  if (!IsTransparent) FillColor(dc, r, Background);
+  if (!FTransparent) FillColor(dc, r, FColor);
   SetBkMode(dc, TRANSPARENT);
   HGDIOBJ old = SelectObject(dc, Font().Handle());
-  SetTextColor(dc, ColorToRGB(Enabled() ? Font().Attributes().Color : clGrayText));
+  SetTextColor(dc, ColorToRGB(Enabled() ? Font().Attributes().Color : kColorGrayText));
   DrawTextA(dc, Caption().c_str(), static_cast<int>(Caption().size()), &r, TextFormat());
   SelectObject(dc, old);
 }
 
 void TLabel::SetColor(TColor color) {
-  Background = color;
+  FColor = color;
   Invalidate();
 }
 
 void TLabel::SetTransparent(bool transparent) {
-  IsTransparent = transparent;
+  FTransparent = transparent;
   Invalidate();
 }
 
 void TLabel::SetAutoSize(bool autoSize) {
-  SizeToText = autoSize;
+  FAutoSize = autoSize;
   AdjustSize();
 }
 
 void TLabel::SetWordWrap(bool wrap) {
-  Wrap = wrap;
+  FWordWrap = wrap;
   AdjustSize();
   Invalidate();
 }
@@ -53,22 +53,22 @@ void TLabel::BoundsChanged(const RECT& old) {
 
 UINT TLabel::TextFormat() const {
   // "&" marks an access key, shown underlined.
-  return DT_LEFT | DT_EXPANDTABS | (Wrap ? DT_WORDBREAK : 0);
+  return DT_LEFT | DT_EXPANDTABS | (FWordWrap ? DT_WORDBREAK : 0);
 }
 
 void TLabel::AdjustSize() {
-  if (!SizeToText || Adjusting) return;
-  SizeStale = true;
+  if (!FAutoSize || FAdjusting) return;
+  FSizeStale = true;
   if (Parent()->HandleAllocated()) MeasureText();
 }
 
-void TLabel::SettleBounds() const {
-  if (SizeStale) const_cast<TLabel*>(this)->MeasureText();
+void TLabel::SettleBounds() {
+  if (FSizeStale) MeasureText();
 }
 
 void TLabel::MeasureText() {
-  SizeStale = false;
-  if (!SizeToText) return;
+  FSizeStale = false;
+  if (!FAutoSize) return;
   HDC dc = GetDC(nullptr);
   HGDIOBJ old = SelectObject(dc, Font().Handle());
   RECT r = BoundsRect();
@@ -77,7 +77,7 @@ void TLabel::MeasureText() {
   DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, TextFormat() | DT_CALCRECT);
   SelectObject(dc, old);
   ReleaseDC(nullptr, dc);
-  Adjusting = true;
+  FAdjusting = true;
   SetScreenBounds(r);
-  Adjusting = false;
+  FAdjusting = false;
 }

@@ -10,16 +10,16 @@ class TLabel : public TGraphicControl {
 
   void Paint(HDC dc) override;
 
-  TColor Color() const { return Background; }
+  TColor Color() const { return FColor; }
   void SetColor(TColor color);
-  bool Transparent() const { return IsTransparent; }
+  bool Transparent() const { return FTransparent; }
   void SetTransparent(bool transparent);
-  bool AutoSize() const { return SizeToText; }
+  bool AutoSize() const { return FAutoSize; }
   void SetAutoSize(bool autoSize);
   // Long lines wrap within the width (which then stays).
   void SetWordWrap(bool wrap);
 
-  void SettleBounds() const override;
+  void SettleBounds() override;
 
  protected:
   void CaptionChanged() override;
@@ -31,12 +31,12 @@ class TLabel : public TGraphicControl {
   void AdjustSize();
   void MeasureText();
 
-  TColor Background = clBtnFace;
-  bool IsTransparent = false;
-  bool SizeToText = true;
-  bool Wrap = false;
-  bool Adjusting = false;
-  // Text is measured once the parent can be drawn, or its size is asked for:
-  // a window never shown measures nothing, and one made measures once.
-  bool SizeStale = false;
+  TColor FColor = kColorBtnFace;
+  bool FTransparent = false;
+  bool FAutoSize = true;
+  bool FWordWrap = false;
+  bool FAdjusting = false;
+  // Text is measured once the parent can be drawn, or when settled: a window
+  // never shown measures nothing, and one made measures once.
+  bool FSizeStale = false;
 };

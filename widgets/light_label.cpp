@@ -1,7 +1,7 @@
 #include "widgets/light_label.h"
 
 #include "platform/program_path.h"
-#include "platform/system_functions.h"
+#include "platform/system_library.h"
 #include "widgets/application.h"
 
 namespace {
@@ -26,42 +26,42 @@ TLinkShell& ProgramShell() {
   return shell;
 }
 
-TLightLabel::TLabelPart::TLabelPart(TLabel& label) : Label(label) {
+TLightLabel::TLabelPart::TLabelPart(TLabel& label) : FLabel(label) {
   // A control under construction has no parent font yet: the look fonts start
   // from the toolkit's default font, not from the form's.
-  Label.Font().Assign(DefaultFontAttributes());
+  FLabel.Font().Assign(DefaultFontAttributes());
 }
 
 TLightLabel::TLightLabel(TWinControl* parent) : TLightLabel(parent, ProgramShell()) {}
 
 TLightLabel::TLightLabel(TWinControl* parent, TLinkShell& shell)
-    : TLabel(parent), Shell(shell), Looks(Part, Shell, DefaultFontAttributes()) {
-  Looks.OnMouseEnter = [this] {
+    : TLabel(parent), FShell(shell), FLooks(FPart, FShell, DefaultFontAttributes()) {
+  FLooks.OnMouseEnter = [this] {
     if (OnMouseEnter) OnMouseEnter(*this);
   };
-  Looks.OnMouseLeave = [this] {
+  FLooks.OnMouseLeave = [this] {
     if (OnMouseLeave) OnMouseLeave(*this);
   };
 }
 
 void TLightLabel::MouseEnter() {
   TLabel::MouseEnter();
-  Looks.PointerEntered();
+  FLooks.PointerEntered();
 }
 
 void TLightLabel::MouseLeave() {
   TLabel::MouseLeave();
-  Looks.PointerLeft();
+  FLooks.PointerLeft();
 }
 
 void TLightLabel::MouseDown(TMouseButton button, int x, int y) {
   TLabel::MouseDown(button, x, y);
-  Looks.ButtonPressed();
+  FLooks.ButtonPressed();
 }
 
 void TLightLabel::MouseUp(TMouseButton button, int x, int y) {
   TLabel::MouseUp(button, x, y);
-  Looks.ButtonReleased();
+  FLooks.ButtonReleased();
 }
 
 void TLightLabel::Click() {

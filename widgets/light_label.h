@@ -15,36 +15,36 @@ class TLightLabel : public TLabel {
   // With another shell, for tests.
   TLightLabel(TWinControl* parent, TLinkShell& shell);
 
-  TColor LightColor() const { return Looks.LightColor(); }
-  void SetLightColor(TColor color) { Looks.SetLightColor(color); }
-  TFontAttributes& LightFont() { return Looks.LightFont(); }
-  void SetLightFont(const TFontAttributes& font) { Looks.SetLightFont(font); }
-  bool LightEnabled() const { return Looks.LightEnabled(); }
-  void SetLightEnabled(bool enabled) { Looks.SetLightEnabled(enabled); }
-  TColor DefaultColor() const { return Looks.DefaultColor(); }
-  void SetDefaultColor(TColor color) { Looks.SetDefaultColor(color); }
-  TFontAttributes& DefaultFont() { return Looks.DefaultFont(); }
-  void SetDefaultFont(const TFontAttributes& font) { Looks.SetDefaultFont(font); }
-  bool DefaultEnabled() const { return Looks.DefaultEnabled(); }
-  void SetDefaultEnabled(bool enabled) { Looks.SetDefaultEnabled(enabled); }
-  TColor ClickColor() const { return Looks.ClickColor(); }
-  void SetClickColor(TColor color) { Looks.SetClickColor(color); }
-  TFontAttributes& ClickFont() { return Looks.ClickFont(); }
-  void SetClickFont(const TFontAttributes& font) { Looks.SetClickFont(font); }
-  bool ClickEnabled() const { return Looks.ClickEnabled(); }
-  void SetClickEnabled(bool enabled) { Looks.SetClickEnabled(enabled); }
-  TJumpType JumpType() const { return Looks.JumpType(); }
-  void SetJumpType(TJumpType type) { Looks.SetJumpType(type); }
-  const std::string& JumpTo() const { return Looks.JumpTo(); }
-  void SetJumpTo(const std::string& jumpTo) { Looks.SetJumpTo(jumpTo); }
+  TColor LightColor() const { return FLooks.LightColor(); }
+  void SetLightColor(TColor color) { FLooks.SetLightColor(color); }
+  TFontAttributes& LightFont() { return FLooks.LightFont(); }
+  void SetLightFont(const TFontAttributes& font) { FLooks.SetLightFont(font); }
+  bool LightEnabled() const { return FLooks.LightEnabled(); }
+  void SetLightEnabled(bool enabled) { FLooks.SetLightEnabled(enabled); }
+  TColor DefaultColor() const { return FLooks.DefaultColor(); }
+  void SetDefaultColor(TColor color) { FLooks.SetDefaultColor(color); }
+  TFontAttributes& DefaultFont() { return FLooks.DefaultFont(); }
+  void SetDefaultFont(const TFontAttributes& font) { FLooks.SetDefaultFont(font); }
+  bool DefaultEnabled() const { return FLooks.DefaultEnabled(); }
+  void SetDefaultEnabled(bool enabled) { FLooks.SetDefaultEnabled(enabled); }
+  TColor ClickColor() const { return FLooks.ClickColor(); }
+  void SetClickColor(TColor color) { FLooks.SetClickColor(color); }
+  TFontAttributes& ClickFont() { return FLooks.ClickFont(); }
+  void SetClickFont(const TFontAttributes& font) { FLooks.SetClickFont(font); }
+  bool ClickEnabled() const { return FLooks.ClickEnabled(); }
+  void SetClickEnabled(bool enabled) { FLooks.SetClickEnabled(enabled); }
+  TJumpType JumpType() const { return FLooks.JumpType(); }
+  void SetJumpType(TJumpType type) { FLooks.SetJumpType(type); }
+  const std::string& JumpTo() const { return FLooks.JumpTo(); }
+  void SetJumpTo(const std::string& jumpTo) { FLooks.SetJumpTo(jumpTo); }
   // Raised once per passage of the pointer, with the label as sender.
   std::function<void(TLightLabel&)> OnMouseEnter;
   std::function<void(TLightLabel&)> OnMouseLeave;
 
-  void Jump() { Looks.Jump(Caption()); }
-  void OpenTarget(const std::string& target) { ::OpenTarget(Shell, target); }
-  void ApplyLightLook() { Looks.ApplyLightLook(); }
-  void ApplyDefaultLook() { Looks.ApplyDefaultLook(); }
+  void Jump() { FLooks.Jump(Caption()); }
+  void OpenTarget(const std::string& target) { ::OpenTarget(FShell, target); }
+  void ApplyLightLook() { FLooks.ApplyLightLook(); }
+  void ApplyDefaultLook() { FLooks.ApplyDefaultLook(); }
 
  protected:
   void MouseEnter() override;
@@ -58,17 +58,17 @@ class TLightLabel : public TLabel {
   class TLabelPart : public TLookTarget {
    public:
     explicit TLabelPart(TLabel& label);
-    const TFontAttributes& CurrentFont() const override { return Label.Font().Attributes(); }
-    void ShowColor(TColor color) override { Label.SetColor(color); }
-    void ShowFont(const TFontAttributes& font) override { Label.Font().Assign(font); }
+    const TFontAttributes& CurrentFont() const override { return FLabel.Font().Attributes(); }
+    void ShowColor(TColor color) override { FLabel.SetColor(color); }
+    void ShowFont(const TFontAttributes& font) override { FLabel.Font().Assign(font); }
 
    private:
-    TLabel& Label;
+    TLabel& FLabel;
   };
 
-  TLinkShell& Shell;
-  TLabelPart Part{*this};
-  TLightLabelModel Looks;
+  TLinkShell& FShell;
+  TLabelPart FPart{*this};
+  TLightLabelModel FLooks;
 };
 
 // The shell of the running program: ShellExecuteA, owned by the

@@ -1,13 +1,32 @@
 #pragma once
-// The hyperlink label's properties, its three looks and the steps it adds to
-// the label's pointer and button notifications. Plain logic: the control that
-// shows the looks and the shell that opens targets are passed in.
+// The hyperlink label's properties, its three looks, the steps it adds to the
+// label's pointer and button notifications, and what a click opens. Plain
+// logic: the control that shows the looks and the shell that opens targets
+// are passed in.
 
 #include "widgets/color_and_font.h"
-#include "widgets/light_label_jump.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
+
+enum class TJumpType : std::uint8_t { jtNone, jtCust, jtHome, jtMail, jtFile, jtCaption };
+
+// The shell as the label uses it; Win32 passes the call to ShellExecuteA.
+class TLinkShell {
+ public:
+  virtual ~TLinkShell() = default;
+  // The full path of the running program file.
+  virtual std::string ProgramPath() = 0;
+  // The application object's hidden top-level window.
+  virtual void* ApplicationWindow() = 0;
+  virtual void Execute(void* owner, const char* verb, const std::string& file,
+                       const char* parameters, const std::string& directory, int show) = 0;
+};
+
+// Opens one target with the verb "Open", no parameters and the program's own
+// directory; the result is ignored.
+void OpenTarget(TLinkShell& shell, const std::string& target);
 
 // The label part of the control: what it currently shows.
 class TLookTarget {
@@ -74,13 +93,13 @@ class TLightLabelModel {
 
   TLookTarget& FTarget;
   TLinkShell& FShell;
-  TColor FLightColor = clBtnFace;
+  TColor FLightColor = kColorBtnFace;
   TFontAttributes FLightFont;
   bool FLightEnabled = true;
-  TColor FDefaultColor = clBtnFace;
+  TColor FDefaultColor = kColorBtnFace;
   TFontAttributes FDefaultFont;
   bool FDefaultEnabled = true;
-  TColor FClickColor = clBtnFace;
+  TColor FClickColor = kColorBtnFace;
   TFontAttributes FClickFont;
   bool FClickEnabled = true;
   TJumpType FJumpType = TJumpType::jtCust;

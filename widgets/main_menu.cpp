@@ -63,31 +63,31 @@ TMenuItem SubMenu(std::string name, std::string caption, std::vector<TMenuItem> 
 
 TShortCut ShortCutOfKey(const MSG& msg) {
   TShortCut modifiers = 0;
-  if (GetKeyState(VK_SHIFT) < 0) modifiers |= scShift;
-  if (GetKeyState(VK_CONTROL) < 0) modifiers |= scCtrl;
-  if (msg.lParam & (1 << 29)) modifiers |= scAlt;
+  if (GetKeyState(VK_SHIFT) < 0) modifiers |= kShortCutShift;
+  if (GetKeyState(VK_CONTROL) < 0) modifiers |= kShortCutCtrl;
+  if (msg.lParam & (1 << 29)) modifiers |= kShortCutAlt;
   return MakeShortCut(static_cast<std::uint8_t>(msg.wParam), modifiers);
 }
 
-TMainMenu::TMainMenu(std::vector<TMenuItem> items) : Items(std::move(items)) {
-  Menu = CreateMenu();
+TMainMenu::TMainMenu(std::vector<TMenuItem> items) : FItems(std::move(items)) {
+  FHandle = CreateMenu();
   WORD next = kFirstCommand;
-  Build(Menu, Items, next);
+  Build(FHandle, FItems, next);
 }
 
 TMainMenu::~TMainMenu() {
   Detach();
-  DestroyMenu(Menu);
+  DestroyMenu(FHandle);
 }
 
 const TMenuItem* TMainMenu::Find(const std::string& name) const {
-  return FindFirst(Items, [&](const TMenuItem& item) { return item.Name == name; });
+  return FindFirst(FItems, [&](const TMenuItem& item) { return item.Name == name; });
 }
 
-bool TMainMenu::IsShortCut(TShortCut shortCut) const {
+bool TMainMenu::RunShortCut(TShortCut shortCut) const {
   if (shortCut == 0) return false;
   const TMenuItem* item =
-      FindFirst(Items, [&](const TMenuItem& i) { return i.ShortCut == shortCut; });
+      FindFirst(FItems, [&](const TMenuItem& i) { return i.ShortCut == shortCut; });
   if (item == nullptr) return false;
   Run(*item);
   return true;
@@ -95,19 +95,20 @@ bool TMainMenu::IsShortCut(TShortCut shortCut) const {
 
 void TMainMenu::DispatchCommand(WORD command) const {
   if (const TMenuItem* item =
-          FindFirst(Items, [&](const TMenuItem& i) { return i.Command == command; })) {
+          FindFirst(FItems, [&](const TMenuItem& i) { return i.Command == command; })) {
     Run(*item);
   }
 }
 
 void TMainMenu::AttachTo(HWND window) {
-  Owner = window;
+  FOwner = window;
   // A window made with the menu has it already; setting it again would lay
   // out and redraw the frame once more.
-  if (GetMenu(window) != Menu) ::SetMenu(window, Menu);
+  if (GetMenu(window) != FHandle) ::SetMenu(window, FHandle);
 }
 
 void TMainMenu::Detach() {
-  if (Owner != nullptr && IsWindow(Owner) && GetMenu(Owner) == Menu) ::SetMenu(Owner, nullptr);
-  Owner = nullptr;
+  if (FOwner != nullptr && IsWindow(FOwner) && GetMenu(FOwner) == FHandle)
+    ::SetMenu(FOwner, nullptr);
+  FOwner = nullptr;
 }

@@ -37,13 +37,13 @@ class TMainMenu {
   TMainMenu(const TMainMenu&) = delete;
   TMainMenu& operator=(const TMainMenu&) = delete;
 
-  HMENU Handle() const { return Menu; }
+  HMENU Handle() const { return FHandle; }
   // The item of that name anywhere in the menu, or null.
   const TMenuItem* Find(const std::string& name) const;
 
   // Depth first in menu order: the first item with the shortcut runs (errors
   // reported) and the key counts as used, even when the item does nothing.
-  bool IsShortCut(TShortCut shortCut) const;
+  bool RunShortCut(TShortCut shortCut) const;
   // Runs the item with that command number.
   void DispatchCommand(WORD command) const;
 
@@ -52,7 +52,7 @@ class TMainMenu {
   void Detach();
 
  private:
-  std::vector<TMenuItem> Items;
-  HMENU Menu = nullptr;
-  HWND Owner = nullptr;
+  std::vector<TMenuItem> FItems;
+  HMENU FHandle = nullptr;
+  HWND FOwner = nullptr;
 };

@@ -25,15 +25,15 @@ void TMouseRouter::Route(UINT message, WPARAM, LPARAM lParam) {
   const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   switch (message) {
     case WM_MOUSEMOVE:
-      if (Captured != nullptr) {
-        SetHover(Contains(*Captured, point) ? Captured : nullptr);
+      if (FCaptured != nullptr) {
+        SetHover(Contains(*FCaptured, point) ? FCaptured : nullptr);
       } else {
         SetHover(HitTest(point));
       }
       break;
     case WM_MOUSELEAVE:
-      TrackingLeave = false;
-      if (Captured == nullptr) SetHover(nullptr);
+      FTrackingLeave = false;
+      if (FCaptured == nullptr) SetHover(nullptr);
       break;
     case WM_LBUTTONDOWN:
       Press(HitTest(point), kLeft, false, point);
@@ -59,9 +59,9 @@ void TMouseRouter::Route(UINT message, WPARAM, LPARAM lParam) {
       Release(kMiddle, point);
       break;
     case WM_CAPTURECHANGED:
-      if (reinterpret_cast<HWND>(lParam) != Owner.Handle()) {
-        Captured = nullptr;
-        OwnsCapture = false;
+      if (reinterpret_cast<HWND>(lParam) != FOwner.Handle()) {
+        FCaptured = nullptr;
+        FOwnsCapture = false;
       }
       break;
     default:
@@ -70,13 +70,13 @@ void TMouseRouter::Route(UINT message, WPARAM, LPARAM lParam) {
 }
 
 void TMouseRouter::Forget(const TControl* control) {
-  if (static_cast<const TControl*>(Hover) == control) Hover = nullptr;
-  if (static_cast<const TControl*>(Captured) == control) Captured = nullptr;
+  if (static_cast<const TControl*>(FHover) == control) FHover = nullptr;
+  if (static_cast<const TControl*>(FCaptured) == control) FCaptured = nullptr;
 }
 
 TGraphicControl* TMouseRouter::HitTest(POINT point) const {
   // The last created lies on top.
-  const auto& controls = Owner.Controls();
+  const auto& controls = FOwner.Controls();
   for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
     auto* graphic = dynamic_cast<TGraphicControl*>(*it);
     if (graphic != nullptr && graphic->Visible() && graphic->Enabled() &&
@@ -88,30 +88,30 @@ TGraphicControl* TMouseRouter::HitTest(POINT point) const {
 }
 
 void TMouseRouter::SetHover(TGraphicControl* control) {
-  if (control == Hover) return;
-  TGraphicControl* old = Hover;
-  Hover = control;
+  if (control == FHover) return;
+  TGraphicControl* old = FHover;
+  FHover = control;
   if (old != nullptr) old->MouseLeave();
-  if (Hover != nullptr) {
+  if (FHover != nullptr) {
     TrackLeave();
-    Hover->MouseEnter();
+    FHover->MouseEnter();
   }
 }
 
 void TMouseRouter::TrackLeave() {
-  if (TrackingLeave) return;
-  TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Owner.Handle(), 0};
-  TrackingLeave = TrackMouseEvent(&track) != FALSE;
+  if (FTrackingLeave) return;
+  TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, FOwner.Handle(), 0};
+  FTrackingLeave = TrackMouseEvent(&track) != FALSE;
 }
 
 void TMouseRouter::Press(TGraphicControl* control, int button, bool doubleClick, POINT point) {
   if (control == nullptr) return;
   SetHover(control);
   if (button == kLeft) {
-    Captured = control;
-    CapturedByDoubleClick = doubleClick;
-    SetCapture(Owner.Handle());
-    OwnsCapture = true;
+    FCaptured = control;
+    FCapturedByDoubleClick = doubleClick;
+    SetCapture(FOwner.Handle());
+    FOwnsCapture = true;
     if (doubleClick) control->DblClick();
   }
   const RECT& r = control->BoundsRect();
@@ -122,12 +122,12 @@ void TMouseRouter::Release(int button, POINT point) {
   TGraphicControl* control = nullptr;
   bool click = false;
   if (button == kLeft) {
-    control = Captured;
-    click = control != nullptr && !CapturedByDoubleClick && Contains(*control, point);
-    Captured = nullptr;
-    if (OwnsCapture) {
-      OwnsCapture = false;
-      if (GetCapture() == Owner.Handle()) ReleaseCapture();
+    control = FCaptured;
+    click = control != nullptr && !FCapturedByDoubleClick && Contains(*control, point);
+    FCaptured = nullptr;
+    if (FOwnsCapture) {
+      FOwnsCapture = false;
+      if (GetCapture() == FOwner.Handle()) ReleaseCapture();
     }
   } else {
     control = HitTest(point);

@@ -15,7 +15,7 @@ class TWinControl;
 
 class TMouseRouter {
  public:
-  explicit TMouseRouter(TWinControl& owner) : Owner(owner) {}
+  explicit TMouseRouter(TWinControl& owner) : FOwner(owner) {}
   TMouseRouter(const TMouseRouter&) = delete;
   TMouseRouter& operator=(const TMouseRouter&) = delete;
 
@@ -31,10 +31,10 @@ class TMouseRouter {
   void Press(TGraphicControl* control, int button, bool doubleClick, POINT point);
   void Release(int button, POINT point);
 
-  TWinControl& Owner;
-  TGraphicControl* Hover = nullptr;
-  TGraphicControl* Captured = nullptr;
-  bool CapturedByDoubleClick = false;
-  bool OwnsCapture = false;  // the owner's capture was set here, for Captured
-  bool TrackingLeave = false;
+  TWinControl& FOwner;
+  TGraphicControl* FHover = nullptr;
+  TGraphicControl* FCaptured = nullptr;
+  bool FCapturedByDoubleClick = false;
+  bool FOwnsCapture = false;  // the owner's capture was set here, for FCaptured
+  bool FTrackingLeave = false;
 };

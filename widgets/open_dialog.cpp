@@ -1,6 +1,6 @@
 #include "widgets/open_dialog.h"
 
-#include "platform/system_functions.h"
+#include "platform/system_library.h"
 
 #include <commdlg.h>
 
@@ -20,7 +20,8 @@ BOOL ShowOpenDialog(OPENFILENAMEA* dialog) {
 
 bool TOpenDialog::Execute(HWND owner) {
   std::array<char, kPathBufferSize> buffer{};
-  std::copy_n(Path.begin(), std::min<std::size_t>(Path.size(), buffer.size() - 1), buffer.begin());
+  std::copy_n(FFileName.begin(), std::min<std::size_t>(FFileName.size(), buffer.size() - 1),
+              buffer.begin());
   OPENFILENAMEA ofn{};
   ofn.lStructSize = sizeof ofn;
   ofn.hwndOwner = owner;
@@ -28,6 +29,6 @@ bool TOpenDialog::Execute(HWND owner) {
   ofn.nMaxFile = kPathBufferSize;
   ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
   if (!ShowOpenDialog(&ofn)) return false;
-  Path = buffer.data();
+  FFileName = buffer.data();
   return true;
 }

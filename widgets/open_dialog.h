@@ -16,8 +16,8 @@ class TOpenDialog {
   // working directory left to the platform. True when a file was chosen.
   bool Execute(HWND owner);
 
-  const std::string& FileName() const { return Path; }
+  const std::string& FileName() const { return FFileName; }
 
  private:
-  std::string Path;
+  std::string FFileName;
 };

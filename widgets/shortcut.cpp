@@ -58,9 +58,9 @@ std::string ShortCutToText(TShortCut shortCut) {
   const std::string name = KeyName(static_cast<std::uint8_t>(shortCut & 0xFF));
   if (name.empty()) return {};
   std::string text;
-  if (shortCut & scShift) text.append("Shift+");
-  if (shortCut & scCtrl) text.append("Ctrl+");
-  if (shortCut & scAlt) text.append("Alt+");
+  if (shortCut & kShortCutShift) text.append("Shift+");
+  if (shortCut & kShortCutCtrl) text.append("Ctrl+");
+  if (shortCut & kShortCutAlt) text.append("Alt+");
   text.append(name);
   return text;
 }

@@ -6,9 +6,9 @@
 
 using TShortCut = std::uint16_t;
 
-inline constexpr TShortCut scShift = 0x2000;
-inline constexpr TShortCut scCtrl = 0x4000;
-inline constexpr TShortCut scAlt = 0x8000;
+inline constexpr TShortCut kShortCutShift = 0x2000;
+inline constexpr TShortCut kShortCutCtrl = 0x4000;
+inline constexpr TShortCut kShortCutAlt = 0x8000;
 
 // The shortcut of a key with the given modifiers; 0 stands for none.
 constexpr TShortCut MakeShortCut(std::uint8_t virtualKey, TShortCut modifiers = 0) {

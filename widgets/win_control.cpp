@@ -18,22 +18,22 @@ bool IsMouseMessage(UINT message) {
 TWinControl::TWinControl(TWinControl* parent) : TControl(parent) {
   // Next in tab order after the controls made before it: the parent already
   // lists this one.
-  if (parent != nullptr) Tab = static_cast<int>(parent->Children.size()) - 1;
+  if (parent != nullptr) FTabOrder = static_cast<int>(parent->FControls.size()) - 1;
 }
 
 TWinControl::~TWinControl() { DestroyWindowNow(); }
 
-HWND TWinControl::Handle() const {
-  if (Window == nullptr && ClassName != nullptr) {
+HWND TWinControl::HandleNeeded() {
+  if (FHandle == nullptr && FClassName != nullptr) {
     if (Parent() == nullptr) {
-      const_cast<TWinControl*>(this)->CreateWindowHandle();
+      CreateWindowHandle();
     } else {
       // Made through the parent, so that the windows of a form's controls come
       // into being in the order of the objects, which is their order on screen.
       Parent()->CreateChildWindows();
     }
   }
-  return Window;
+  return FHandle;
 }
 
 TWinControl* TWinControl::FromHandle(HWND window) {
@@ -56,18 +56,18 @@ TWinControl* TWinControl::FindControl(HWND window) {
 }
 
 void TWinControl::SetTabStop(bool stop) {
-  Stop = stop;
-  if (Window == nullptr) return;
-  const LONG style = GetWindowLongA(Window, GWL_STYLE);
-  SetWindowLongA(Window, GWL_STYLE, stop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+  FTabStop = stop;
+  if (FHandle == nullptr) return;
+  const LONG style = GetWindowLongA(FHandle, GWL_STYLE);
+  SetWindowLongA(FHandle, GWL_STYLE, stop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
 }
 
 bool TWinControl::CanFocus() const {
-  return Window != nullptr && IsWindowVisible(Window) && IsWindowEnabled(Window);
+  return FHandle != nullptr && IsWindowVisible(FHandle) && IsWindowEnabled(FHandle);
 }
 
 void TWinControl::SetFocus() {
-  if (Window != nullptr) ::SetFocus(Window);
+  if (FHandle != nullptr) ::SetFocus(FHandle);
 }
 
 bool TWinControl::PreProcessKey(const MSG& msg) {
@@ -76,8 +76,8 @@ bool TWinControl::PreProcessKey(const MSG& msg) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
       const TShortCut shortCut = ShortCutOfKey(msg);
-      if (form != nullptr && form->IsShortCut(shortCut)) return true;
-      if (Application->IsShortCut(shortCut)) return true;
+      if (form != nullptr && form->RunShortCut(shortCut)) return true;
+      if (Application->RunShortCut(shortCut)) return true;
       return form != nullptr && form->DialogKey(msg);
     }
     case WM_CHAR: {
@@ -95,14 +95,14 @@ bool TWinControl::PreProcessKey(const MSG& msg) {
 }
 
 void TWinControl::CreateChildWindows() {
-  if (ChildWindowsMade || Handle() == nullptr) return;
-  ChildWindowsMade = true;
-  for (std::size_t i = 0; i < Children.size(); ++i) {
-    auto* control = dynamic_cast<TWinControl*>(Children[i]);
+  if (FChildWindowsMade || HandleNeeded() == nullptr) return;
+  FChildWindowsMade = true;
+  for (std::size_t i = 0; i < FControls.size(); ++i) {
+    auto* control = dynamic_cast<TWinControl*>(FControls[i]);
     if (control == nullptr) {
       // Sized before the first paint, so that painting moves nothing.
-      Children[i]->SettleBounds();
-    } else if (control->ClassName != nullptr && control->Window == nullptr) {
+      FControls[i]->SettleBounds();
+    } else if (control->FClassName != nullptr && control->FHandle == nullptr) {
       control->CreateWindowHandle();
       control->CreateChildWindows();
     }
@@ -110,10 +110,10 @@ void TWinControl::CreateChildWindows() {
 }
 
 void TWinControl::CreateChild(const char* className, DWORD style, DWORD exStyle) {
-  ClassName = className;
-  Style = style;
-  ExStyle = exStyle;
-  if (Parent()->ChildWindowsMade) {
+  FClassName = className;
+  FStyle = style;
+  FExStyle = exStyle;
+  if (Parent()->FChildWindowsMade) {
     CreateWindowHandle();
     CreateChildWindows();
   }
@@ -124,10 +124,10 @@ void TWinControl::CreateWindowHandle() {
   // starts with them.
   const RECT& r = BoundsRect();
   const DWORD state =
-      (Visible() ? WS_VISIBLE : 0) | (Enabled() ? 0 : WS_DISABLED) | (Stop ? WS_TABSTOP : 0);
-  HWND window = CreateWindowExA(ExStyle, ClassName, Caption().c_str(),
-                                Style | WS_CHILD | WS_CLIPSIBLINGS | state, r.left, r.top,
-                                r.right - r.left, r.bottom - r.top, Parent()->Window, nullptr,
+      (Visible() ? WS_VISIBLE : 0) | (Enabled() ? 0 : WS_DISABLED) | (FTabStop ? WS_TABSTOP : 0);
+  HWND window = CreateWindowExA(FExStyle, FClassName, Caption().c_str(),
+                                FStyle | WS_CHILD | WS_CLIPSIBLINGS | state, r.left, r.top,
+                                r.right - r.left, r.bottom - r.top, Parent()->FHandle, nullptr,
                                 GetModuleHandleA(nullptr), nullptr);
   // The newest control lies on top of its siblings.
   SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -136,23 +136,23 @@ void TWinControl::CreateWindowHandle() {
 }
 
 void TWinControl::Attach(HWND window) {
-  Window = window;
+  FHandle = window;
   SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  PlatformProc = reinterpret_cast<WNDPROC>(
+  FPlatformProc = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlProc)));
 }
 
 void TWinControl::Detach() {
-  if (Window == nullptr) return;
-  SetWindowLongPtrA(Window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PlatformProc));
-  SetWindowLongPtrA(Window, GWLP_USERDATA, 0);
-  Window = nullptr;
-  ClassName = nullptr;
+  if (FHandle == nullptr) return;
+  SetWindowLongPtrA(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FPlatformProc));
+  SetWindowLongPtrA(FHandle, GWLP_USERDATA, 0);
+  FHandle = nullptr;
+  FClassName = nullptr;
 }
 
 void TWinControl::DestroyWindowNow() {
-  if (Window == nullptr) return;
-  HWND window = Window;
+  if (FHandle == nullptr) return;
+  HWND window = FHandle;
   Detach();
   DestroyWindow(window);
 }
@@ -161,7 +161,7 @@ LRESULT CALLBACK TWinControl::ControlProc(HWND window, UINT message, WPARAM wPar
   TWinControl* control = FromHandle(window);
   if (control == nullptr) return DefWindowProcA(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
-    const WNDPROC platform = control->PlatformProc;
+    const WNDPROC platform = control->FPlatformProc;
     control->Detach();
     return CallWindowProcA(platform, window, message, wParam, lParam);
   }
@@ -174,7 +174,7 @@ LRESULT CALLBACK TWinControl::ControlProc(HWND window, UINT message, WPARAM wPar
 }
 
 LRESULT TWinControl::DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam) {
-  return CallWindowProcA(PlatformProc, Window, message, wParam, lParam);
+  return CallWindowProcA(FPlatformProc, FHandle, message, wParam, lParam);
 }
 
 LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -199,20 +199,20 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     }
     case WM_PAINT:
-      if (Children.empty()) break;
+      if (FControls.empty()) break;
       {
         // The platform paints first, then the windowless children go on top.
         const LRESULT result = DefaultHandler(message, wParam, lParam);
-        HDC dc = GetDC(Window);
+        HDC dc = GetDC(FHandle);
         PaintControls(dc);
-        ReleaseDC(Window, dc);
+        ReleaseDC(FHandle, dc);
         return result;
       }
     case WM_SETFOCUS:
       if (TForm* form = ParentForm(); form != nullptr && form != this) form->FocusChanged(this);
       break;
     default:
-      if (IsMouseMessage(message)) Mouse.Route(message, wParam, lParam);
+      if (IsMouseMessage(message)) FMouse.Route(message, wParam, lParam);
       break;
   }
   return DefaultHandler(message, wParam, lParam);
@@ -221,7 +221,7 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
 void TWinControl::PaintControls(HDC dc) {
   RECT clip;
   GetClipBox(dc, &clip);
-  for (TControl* child : Children) {
+  for (TControl* child : FControls) {
     auto* graphic = dynamic_cast<TGraphicControl*>(child);
     RECT overlap;
     if (graphic != nullptr && graphic->Visible() &&
@@ -236,33 +236,33 @@ void TWinControl::PaintControls(HDC dc) {
 }
 
 void TWinControl::BoundsChanged(const RECT&) {
-  if (Window == nullptr) return;
+  if (FHandle == nullptr) return;
   const RECT& r = BoundsRect();
-  SetWindowPos(Window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+  SetWindowPos(FHandle, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TWinControl::CaptionChanged() {
-  if (Window != nullptr) SetWindowTextA(Window, Caption().c_str());
+  if (FHandle != nullptr) SetWindowTextA(FHandle, Caption().c_str());
 }
 
 void TWinControl::FontChanged() {
-  if (Window != nullptr) {
-    SendMessageA(Window, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
+  if (FHandle != nullptr) {
+    SendMessageA(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
   }
 }
 
 void TWinControl::StateChanged() {
-  if (Window == nullptr) return;
-  if (Visible() != (IsWindowVisible(Window) != FALSE)) {
-    ShowWindow(Window, Visible() ? SW_SHOWNA : SW_HIDE);
+  if (FHandle == nullptr) return;
+  if (Visible() != (IsWindowVisible(FHandle) != FALSE)) {
+    ShowWindow(FHandle, Visible() ? SW_SHOWNA : SW_HIDE);
   }
-  EnableWindow(Window, Enabled() ? TRUE : FALSE);
+  EnableWindow(FHandle, Enabled() ? TRUE : FALSE);
 }
 
-void TWinControl::InsertControl(TControl* control) { Children.push_back(control); }
+void TWinControl::InsertControl(TControl* control) { FControls.push_back(control); }
 
 void TWinControl::RemoveControl(TControl* control) {
-  Mouse.Forget(control);
-  Children.erase(std::remove(Children.begin(), Children.end(), control), Children.end());
+  FMouse.Forget(control);
+  FControls.erase(std::remove(FControls.begin(), FControls.end(), control), FControls.end());
 }

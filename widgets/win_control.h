@@ -4,10 +4,10 @@
 // of ours finds its object and sends each message to WndProc. Windowless
 // children are painted and fed the mouse from here.
 //
-// A window is made when it is first needed, and a control's together with
-// the other control windows of its form, when the form is first shown or one
-// of them is needed: a form that is never shown costs no windows, fonts or
-// libraries.
+// A window is made by HandleNeeded() when it is first needed, and a
+// control's together with the other control windows of its form, when the
+// form is first shown or one of them is first sent a message: a form that is
+// never shown costs no windows, fonts or libraries. Handle() only reads.
 
 #include "widgets/control.h"
 #include "widgets/mouse_router.h"
@@ -21,10 +21,13 @@ class TWinControl : public TControl {
   explicit TWinControl(TWinControl* parent);
   ~TWinControl() override;
 
-  // The window, made (a control's with every other control window of its
-  // form) if it does not exist yet. A window once destroyed is not made again.
-  HWND Handle() const;
-  bool HandleAllocated() const { return Window != nullptr; }
+  // The window, or null while it is not made (or after it is destroyed).
+  HWND Handle() const { return FHandle; }
+  bool HandleAllocated() const { return FHandle != nullptr; }
+  // Makes the window if it does not exist yet (a control's with every other
+  // control window of its form) and returns it. A window once destroyed is
+  // not made again.
+  HWND HandleNeeded();
   // The object of a window of ours, or null.
   static TWinControl* FromHandle(HWND window);
   // The nearest window of ours that is window or holds it (the combo box for
@@ -32,14 +35,14 @@ class TWinControl : public TControl {
   static TWinControl* FindControl(HWND window);
 
   // Every child control, in the order of creation.
-  const std::vector<TControl*>& Controls() const { return Children; }
+  const std::vector<TControl*>& Controls() const { return FControls; }
 
-  int TabOrder() const { return Tab; }
-  void SetTabOrder(int order) { Tab = order; }
-  bool TabStop() const { return Stop; }
+  int TabOrder() const { return FTabOrder; }
+  void SetTabOrder(int order) { FTabOrder = order; }
+  bool TabStop() const { return FTabStop; }
   void SetTabStop(bool stop);
 
-  bool Focused() const { return Window != nullptr && GetFocus() == Window; }
+  bool Focused() const { return FHandle != nullptr && GetFocus() == FHandle; }
   bool CanFocus() const;
   virtual void SetFocus();
 
@@ -67,7 +70,7 @@ class TWinControl : public TControl {
   // window extend it, top-level windows replace it.
   virtual void CreateWindowHandle();
   // Names the class of a top-level window of ours, made when first needed.
-  void SetWindowClass(const char* className) { ClassName = className; }
+  void SetWindowClass(const char* className) { FClassName = className; }
   // Takes over a window made in CreateWindowHandle (our own top-level windows).
   void Attach(HWND window);
   // Destroys the window (and every child window) now.
@@ -95,14 +98,14 @@ class TWinControl : public TControl {
   void Detach();
   static LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-  HWND Window = nullptr;
-  WNDPROC PlatformProc = nullptr;
-  const char* ClassName = nullptr;  // set while the window is still to be made or exists
-  DWORD Style = 0;
-  DWORD ExStyle = 0;
-  bool ChildWindowsMade = false;
-  std::vector<TControl*> Children;
-  TMouseRouter Mouse{*this};
-  int Tab = 0;
-  bool Stop = false;
+  HWND FHandle = nullptr;
+  WNDPROC FPlatformProc = nullptr;
+  const char* FClassName = nullptr;  // set while the window is still to be made or exists
+  DWORD FStyle = 0;
+  DWORD FExStyle = 0;
+  bool FChildWindowsMade = false;
+  std::vector<TControl*> FControls;
+  TMouseRouter FMouse{*this};
+  int FTabOrder = 0;
+  bool FTabStop = false;
 };

@@ -128,21 +128,21 @@ TEST_F(AboutTest, MembersAreMadeInOrderWithTheirFonts) {
   } labels[] = {
       {"Label1",
        about.Label1,
-       {"ＭＳ Ｐゴシック", 24, SHIFTJIS_CHARSET, {}, clWindowText, fsBold},
+       {"ＭＳ Ｐゴシック", 24, SHIFTJIS_CHARSET, {}, kColorWindowText, kFontBold},
        true},
       {"Label2",
        about.Label2,
-       {"ＭＳ Ｐゴシック", 21, SHIFTJIS_CHARSET, {}, clWindowText, fsBold},
+       {"ＭＳ Ｐゴシック", 21, SHIFTJIS_CHARSET, {}, kColorWindowText, kFontBold},
        true},
       {"Label3",
        about.Label3,
-       {"ＭＳ Ｐゴシック", 13, SHIFTJIS_CHARSET, {}, clWindowText, 0},
+       {"ＭＳ Ｐゴシック", 13, SHIFTJIS_CHARSET, {}, kColorWindowText, 0},
        true},
       {"Label6",
        about.Label6,
-       {"ＭＳ Ｐゴシック", 13, SHIFTJIS_CHARSET, {}, clWindowText, 0},
+       {"ＭＳ Ｐゴシック", 13, SHIFTJIS_CHARSET, {}, kColorWindowText, 0},
        false},
-      {"Label4", about.Label4, {"Arial", 19, ANSI_CHARSET, {}, clWindowText, 0}, true},
+      {"Label4", about.Label4, {"Arial", 19, ANSI_CHARSET, {}, kColorWindowText, 0}, true},
   };
   for (const auto& l : labels) {
     SCOPED_TRACE(l.Name);
@@ -153,18 +153,19 @@ TEST_F(AboutTest, MembersAreMadeInOrderWithTheirFonts) {
   EXPECT_EQ(about.Label1.Caption(), "ズノ文献データベース 日本関係分");
   EXPECT_EQ(about.Label2.Caption(), "簡易検索プログラム");
   EXPECT_EQ(about.Label4.Caption(), "ZUNO-SEARCH");
-  const TFontAttributes windowFont{"ＭＳ Ｐゴシック", 12, SHIFTJIS_CHARSET, {}, clWindowText, 0};
+  const TFontAttributes windowFont{"ＭＳ Ｐゴシック", 12, SHIFTJIS_CHARSET, {},
+                                   kColorWindowText,  0};
   EXPECT_EQ(about.Font().Attributes(), windowFont);
   EXPECT_EQ(about.BitBtn1.Font().Attributes(), windowFont);
 }
 
 TEST_F(AboutTest, BothLinksCarryTheSameLookSettings) {
   TForm2& about = Open();
-  const TFontAttributes blue{"ＭＳ Ｐゴシック", 12, SHIFTJIS_CHARSET, {}, clBlue, 0};
+  const TFontAttributes blue{"ＭＳ Ｐゴシック", 12, SHIFTJIS_CHARSET, {}, kColorBlue, 0};
   TFontAttributes underlined = blue;
-  underlined.Style = fsUnderline;
+  underlined.Style = kFontUnderline;
   TFontAttributes red = blue;
-  red.Color = clRed;
+  red.Color = kColorRed;
   for (TLightLabel* link : {&about.LightLabel1, &about.LightLabel2}) {
     SCOPED_TRACE(link->Caption());
     EXPECT_TRUE(link->Transparent());
@@ -174,7 +175,7 @@ TEST_F(AboutTest, BothLinksCarryTheSameLookSettings) {
     EXPECT_EQ(link->ClickFont(), red);
     for (TColor color :
          {link->Color(), link->LightColor(), link->DefaultColor(), link->ClickColor()}) {
-      EXPECT_EQ(color, clBtnFace);
+      EXPECT_EQ(color, kColorBtnFace);
     }
     EXPECT_TRUE(link->LightEnabled());
     EXPECT_TRUE(link->DefaultEnabled());
@@ -206,15 +207,15 @@ TEST_F(AboutTest, CreditLineWrapsWithinItsBoxAndIsCutOffBelowIt) {
 
 TEST_F(AboutTest, PaintedBeforeTheCommandReturns) {
   TForm2& about = Open();  // no message is dispatched in between
-  const COLORREF face = ColorToRGB(clBtnFace);
+  const COLORREF face = ColorToRGB(kColorBtnFace);
   for (int y = 0; y < 270; y += 9) EXPECT_EQ(Pixel(about, 432, y), face) << y;
   int pictureNotFace = 0;
   for (int x = 0; x < 432; x += 16) pictureNotFace += Pixel(about, x, 100) != face;
   EXPECT_GT(pictureNotFace, 20);
   // The raised rule: highlight row, then shadow row, from x = 8 to 424.
   for (int x : {8, 200, 424}) {
-    EXPECT_EQ(Pixel(about, x, 168), ColorToRGB(clBtnHighlight)) << x;
-    EXPECT_EQ(Pixel(about, x, 169), ColorToRGB(clBtnShadow)) << x;
+    EXPECT_EQ(Pixel(about, x, 168), ColorToRGB(kColorBtnHighlight)) << x;
+    EXPECT_EQ(Pixel(about, x, 169), ColorToRGB(kColorBtnShadow)) << x;
   }
 }
 
@@ -224,11 +225,11 @@ TEST_F(AboutTest, LinksAreUnderlinedUntilThePointerHasPassedAndRedWhilePressed) 
   const RECT r = link.BoundsRect();
   const int blueBefore = Count(about, link, RGB(0, 0, 255));
   EXPECT_GT(blueBefore, 0);
-  EXPECT_TRUE(link.Font().Attributes().Style & fsUnderline);
+  EXPECT_TRUE(link.Font().Attributes().Style & kFontUnderline);
   SendMessageA(about.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(r.left + 2, r.top + 2));
   SendMessageA(about.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(200, 10));
   PumpPaint(about);
-  EXPECT_FALSE(link.Font().Attributes().Style & fsUnderline);
+  EXPECT_FALSE(link.Font().Attributes().Style & kFontUnderline);
   const int blueAfter = Count(about, link, RGB(0, 0, 255));
   EXPECT_GT(blueAfter, 0);
   EXPECT_LT(blueAfter, blueBefore);  // the underline is gone

@@ -1,7 +1,6 @@
 // The search launcher's decisions and their order, against a platform that
 // records every call.
 
-#include "search/command_line.h"
 #include "search/safe_command_line.h"
 #include "search/search_launcher.h"
 #include "tests/search/cmd_model.h"

@@ -12,7 +12,6 @@
 
 #include "encoding/shift_jis.h"
 #include "platform/file_exists.h"
-#include "search/command_line.h"
 #include "search/search_launcher.h"
 #include "search/win32_search_platform.h"
 #include "tests/search/cmd_model.h"

@@ -141,7 +141,7 @@ TEST_F(MainWindowTest, ControlsAreMadeInOrderWithTheirTabOrderFontsAndWindowless
       EXPECT_EQ(font.Name, "ＭＳ Ｐゴシック");
       EXPECT_EQ(font.Height, 13);
       EXPECT_EQ(font.Charset, SHIFTJIS_CHARSET);
-      EXPECT_EQ(font.Color, clWindowText);
+      EXPECT_EQ(font.Color, kColorWindowText);
       EXPECT_EQ(font.Style, 0);
     }
   }
@@ -150,7 +150,7 @@ TEST_F(MainWindowTest, ControlsAreMadeInOrderWithTheirTabOrderFontsAndWindowless
   EXPECT_EQ(windowFont.Name, "ＭＳ Ｐゴシック");
   EXPECT_EQ(windowFont.Height, 12);
   EXPECT_EQ(windowFont.Charset, SHIFTJIS_CHARSET);
-  EXPECT_EQ(windowFont.Color, clWindowText);
+  EXPECT_EQ(windowFont.Color, kColorWindowText);
   EXPECT_EQ(windowFont.Style, 0);
   const LOGFONTA combo = FontOf(Form->ComboBox1.Handle());
   EXPECT_STREQ(combo.lfFaceName, "ＭＳ Ｐゴシック");

@@ -3,7 +3,7 @@
 
 #include "platform/system_error.h"
 #include "tests/viewers/viewer_test_support.h"
-#include "viewers/document_loading.h"
+#include "viewers/rich_edit.h"
 
 #include <richedit.h>
 

@@ -10,8 +10,8 @@
 
 namespace {
 
-const TFontAttributes kToolkitFont{"ＭＳ Ｐゴシック",   12,           128,
-                                   TFontPitch::Default, clWindowText, 0};
+const TFontAttributes kToolkitFont{"ＭＳ Ｐゴシック", 12, 128, TFontPitch::Default,
+                                   kColorWindowText,  0};
 
 // The label part: its current colour and font, and a log of what was shown.
 class TRecordingLabel : public TLookTarget {
@@ -77,28 +77,28 @@ class LightLabelModel : public ::testing::Test {
 };
 
 TEST_F(LightLabelModel, ConstructionValuesAndDefaultLook) {
-  EXPECT_EQ(Model.LightColor(), clBtnFace);
-  EXPECT_EQ(Model.LightFont(), Font(clBlue, fsUnderline));
+  EXPECT_EQ(Model.LightColor(), kColorBtnFace);
+  EXPECT_EQ(Model.LightFont(), Font(kColorBlue, kFontUnderline));
   EXPECT_TRUE(Model.LightEnabled());
-  EXPECT_EQ(Model.DefaultColor(), clBtnFace);
-  EXPECT_EQ(Model.DefaultFont(), Font(clBlue, 0));
+  EXPECT_EQ(Model.DefaultColor(), kColorBtnFace);
+  EXPECT_EQ(Model.DefaultFont(), Font(kColorBlue, 0));
   EXPECT_TRUE(Model.DefaultEnabled());
-  EXPECT_EQ(Model.ClickColor(), clBtnFace);
-  EXPECT_EQ(Model.ClickFont(), Font(clRed, 0));
+  EXPECT_EQ(Model.ClickColor(), kColorBtnFace);
+  EXPECT_EQ(Model.ClickFont(), Font(kColorRed, 0));
   EXPECT_TRUE(Model.ClickEnabled());
   EXPECT_EQ(Model.JumpType(), TJumpType::jtCust);
   EXPECT_EQ(Model.JumpTo(), "");
   EXPECT_FALSE(Model.OnMouseEnter);
   EXPECT_FALSE(Model.OnMouseLeave);
   // Blue without underline, in the face and height of the label's own font.
-  EXPECT_TRUE(Shows(clBtnFace, Font(clBlue, 0)));
+  EXPECT_TRUE(Shows(kColorBtnFace, Font(kColorBlue, 0)));
 }
 
 TEST(LightLabelModelFonts, LookFontsFollowTheLabelsFontAndTheToolkitsNewFont) {
   TRecordingLabel label;
-  label.Font = {"Arial", 19, 0, TFontPitch::Variable, clWindowText, fsBold | fsItalic};
+  label.Font = {"Arial", 19, 0, TFontPitch::Variable, kColorWindowText, kFontBold | kFontItalic};
   TRecordingShell shell;
-  const TFontAttributes newFont{"MS Sans Serif", 11, 1, TFontPitch::Default, clWindowText, 0};
+  const TFontAttributes newFont{"MS Sans Serif", 11, 1, TFontPitch::Default, kColorWindowText, 0};
   TLightLabelModel model(label, shell, newFont);
   EXPECT_EQ(model.LightFont().Name, "MS Sans Serif");
   EXPECT_EQ(model.LightFont().Height, 11);
@@ -108,7 +108,7 @@ TEST(LightLabelModelFonts, LookFontsFollowTheLabelsFontAndTheToolkitsNewFont) {
   // The click font is taken from the label after the default look was applied.
   EXPECT_EQ(model.ClickFont().Name, "Arial");
   EXPECT_EQ(model.ClickFont().Height, 19);
-  EXPECT_EQ(model.ClickFont().Color, clRed);
+  EXPECT_EQ(model.ClickFont().Color, kColorRed);
 }
 
 // Which look each event leaves, for every combination of the enabled flags.
@@ -173,7 +173,7 @@ TEST_F(LightLabelModel, HandlersRunAfterTheLookIsApplied) {
   std::vector<std::string> log;
   Label.Log = &log;
   Model.OnMouseEnter = [&] {
-    log.push_back(Label.Font.Style == fsUnderline ? "enter:light" : "enter");
+    log.push_back(Label.Font.Style == kFontUnderline ? "enter:light" : "enter");
   };
   Model.OnMouseLeave = [&] { log.push_back(Label.Font.Style == 0 ? "leave:default" : "leave"); };
   Model.PointerEntered();
@@ -199,7 +199,7 @@ TEST_F(LightLabelModel, DefaultColorSetterShowsOnlyAChangedValueWhileEnabled) {
   Label.Log = &log;
   Model.PointerEntered();
   log.clear();
-  Model.SetDefaultColor(clBtnFace);  // same value: nothing at all
+  Model.SetDefaultColor(kColorBtnFace);  // same value: nothing at all
   EXPECT_TRUE(log.empty());
   Model.SetDefaultColor(0x00123456);  // shown at once, whatever look was showing
   EXPECT_EQ(log, std::vector<std::string>{"color"});
@@ -211,7 +211,7 @@ TEST_F(LightLabelModel, DefaultColorSetterShowsOnlyAChangedValueWhileEnabled) {
 }
 
 TEST_F(LightLabelModel, DefaultFontSetterCopiesAndShowsWhileEnabled) {
-  TFontAttributes given = Font(clRed, fsItalic);
+  TFontAttributes given = Font(kColorRed, kFontItalic);
   given.Name = "Arial";
   Model.PointerEntered();
   Model.SetDefaultFont(given);
@@ -239,21 +239,21 @@ TEST_F(LightLabelModel, GivingALookItsOwnFontChangesNothing) {
   EXPECT_EQ(Model.LightFont(), light);
   EXPECT_EQ(Model.DefaultFont(), def);
   EXPECT_EQ(Model.ClickFont(), click);
-  EXPECT_TRUE(Shows(clBtnFace, light));
+  EXPECT_TRUE(Shows(kColorBtnFace, light));
 }
 
 TEST_F(LightLabelModel, ChangesThroughTheFontObjectsTouchOnlyTheStoredLook) {
   std::vector<std::string> log;
   Label.Log = &log;
-  Model.DefaultFont().Color = clRed;
-  Model.DefaultFont().Style = fsUnderline;
+  Model.DefaultFont().Color = kColorRed;
+  Model.DefaultFont().Style = kFontUnderline;
   Model.LightFont().Height = 20;
   EXPECT_TRUE(log.empty());
-  EXPECT_EQ(Label.Font, Font(clBlue, 0));
+  EXPECT_EQ(Label.Font, Font(kColorBlue, 0));
   Model.PointerEntered();
   EXPECT_EQ(Label.Font.Height, 20);
   Model.PointerLeft();
-  EXPECT_EQ(Label.Font, Font(clRed, fsUnderline));
+  EXPECT_EQ(Label.Font, Font(kColorRed, kFontUnderline));
 }
 
 TEST_F(LightLabelModel, LightLookChangesShowAtTheNextEntryOrRelease) {
@@ -262,7 +262,7 @@ TEST_F(LightLabelModel, LightLookChangesShowAtTheNextEntryOrRelease) {
   TFontAttributes bigger = Model.LightFont();
   bigger.Height = 24;
   Model.SetLightFont(bigger);
-  EXPECT_TRUE(Shows(clBtnFace, Font(clBlue, fsUnderline)));
+  EXPECT_TRUE(Shows(kColorBtnFace, Font(kColorBlue, kFontUnderline)));
   Model.ButtonPressed();
   Model.ButtonReleased();
   EXPECT_TRUE(Shows(0x00010203, bigger));

@@ -48,8 +48,8 @@ class LightLabelTest : public ::testing::Test {
   }
   static std::string Look(TLightLabel& label) {
     const TFontAttributes& font = label.Font().Attributes();
-    if (font.Color == clRed) return "click";
-    return font.Style & fsUnderline ? "light" : "default";
+    if (font.Color == kColorRed) return "click";
+    return font.Style & kFontUnderline ? "light" : "default";
   }
   void Mouse(UINT message, int x, int y) {
     SendMessageA(Main.Handle(), message, message == WM_MOUSEMOVE ? 0 : MK_LBUTTON,
@@ -65,9 +65,9 @@ class LightLabelTest : public ::testing::Test {
 
 TEST_F(LightLabelTest, ConstructedWithTheDefaultLookInTheToolkitsFont) {
   TLightLabel fresh(&Main, Shell);
-  EXPECT_EQ(fresh.Color(), clBtnFace);
+  EXPECT_EQ(fresh.Color(), kColorBtnFace);
   EXPECT_EQ(Look(fresh), "default");
-  EXPECT_EQ(fresh.Font().Attributes().Color, clBlue);
+  EXPECT_EQ(fresh.Font().Attributes().Color, kColorBlue);
   EXPECT_EQ(fresh.Font().Attributes().Name, DefaultFontAttributes().Name);
   EXPECT_EQ(fresh.Font().Attributes().Height, DefaultFontAttributes().Height);
   EXPECT_EQ(fresh.JumpType(), TJumpType::jtCust);
@@ -130,7 +130,7 @@ TEST_F(LightLabelTest, LookSettingsOnTheFontObjectsShowFromTheNextLeave) {
   // As the about window sets its links: the own font underlined, the
   // default look without underline, set on the font objects directly.
   TFontAttributes underlined = Link.Font().Attributes();
-  underlined.Style = fsUnderline;
+  underlined.Style = kFontUnderline;
   Link.Font().Assign(underlined);
   Link.DefaultFont().Style = 0;
   EXPECT_EQ(Look(Link), "light");

@@ -51,14 +51,14 @@ TEST(ShortCutText, NamesKeysAsTheMenuShowsThem) {
     const char* Text;
   } cases[] = {
       {MakeShortCut(0x1B), "Esc"},
-      {MakeShortCut('1', scCtrl), "Ctrl+1"},
-      {MakeShortCut('Z', scCtrl), "Ctrl+Z"},
+      {MakeShortCut('1', kShortCutCtrl), "Ctrl+1"},
+      {MakeShortCut('Z', kShortCutCtrl), "Ctrl+Z"},
       {MakeShortCut(0x78), "F9"},
       {MakeShortCut(0x79), "F10"},
-      {MakeShortCut('C', scCtrl | scShift), "Shift+Ctrl+C"},
-      {MakeShortCut(0x2E, scAlt), "Alt+Del"},
+      {MakeShortCut('C', kShortCutCtrl | kShortCutShift), "Shift+Ctrl+C"},
+      {MakeShortCut(0x2E, kShortCutAlt), "Alt+Del"},
       {0, ""},
-      {MakeShortCut(0x61, scCtrl), ""},  // a keypad digit has no name here
+      {MakeShortCut(0x61, kShortCutCtrl), ""},  // a keypad digit has no name here
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ShortCutToText(c.ShortCut), c.Text);

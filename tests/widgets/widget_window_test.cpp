@@ -132,8 +132,8 @@ TEST_F(WidgetWindowTest, BevelsDrawShadowAndHighlightLines) {
   box.SetBounds(150, 20, 50, 50);
   RedrawWindow(Main->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   HDC dc = GetDC(Main->Handle());
-  const COLORREF shadow = ColorToRGB(clBtnShadow), light = ColorToRGB(clBtnHighlight);
-  const COLORREF face = ColorToRGB(clBtnFace);
+  const COLORREF shadow = ColorToRGB(kColorBtnShadow), light = ColorToRGB(kColorBtnHighlight);
+  const COLORREF face = ColorToRGB(kColorBtnFace);
   EXPECT_EQ(GetPixel(dc, 50, 20), shadow);
   EXPECT_EQ(GetPixel(dc, 50, 21), light);
   EXPECT_EQ(GetPixel(dc, 50, 22), face);
@@ -152,7 +152,7 @@ TEST_F(WidgetWindowTest, FontHeightIsCharacterHeightWithoutLeading) {
   TFontAttributes attributes = font.Attributes();
   attributes.Name = "ＭＳ ゴシック";
   attributes.Height = 16;
-  attributes.Style = fsBold | fsUnderline;
+  attributes.Style = kFontBold | kFontUnderline;
   font.Assign(attributes);
   LOGFONTA lf{};
   GetObjectA(font.Handle(), sizeof lf, &lf);
@@ -214,7 +214,7 @@ TEST_F(WidgetWindowTest, WindowsAreMadeWhenNeededWithWhatWasSetBefore) {
 
   // Needing one control's window makes the form's and those of all its
   // controls, in their order, the newest on top.
-  const HWND secondWindow = second.Handle();
+  const HWND secondWindow = second.HandleNeeded();
   ASSERT_TRUE(other.HandleAllocated());
   EXPECT_EQ(WindowText(other.Handle()), "later");
   RECT outer;
@@ -278,11 +278,11 @@ TEST_F(WidgetWindowTest, StateSetBeforeTheWindowIsWhatTheWindowStartsWith) {
 
   // Asking works without a window, and makes none.
   EXPECT_TRUE(check.Checked());
-  EXPECT_TRUE(EqualRect(&label.BoundsRect(), &shown.BoundsRect()));
+  EXPECT_TRUE(EqualRect(&label.SettledBoundsRect(), &shown.BoundsRect()));
   EXPECT_FALSE(other.HandleAllocated());
 
-  ASSERT_NE(other.Handle(), nullptr);
-  EXPECT_EQ(SendMessageA(check.Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
+  ASSERT_NE(other.HandleNeeded(), nullptr);
+  EXPECT_EQ(SendMessageA(check.HandleNeeded(), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_EQ(SendMessageA(combo.Handle(), CB_GETITEMHEIGHT, 0, 0), 13);
   RECT dropped;
   SendMessageA(combo.Handle(), CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
