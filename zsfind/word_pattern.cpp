@@ -11,6 +11,16 @@ const unsigned char* Unsigned(std::string_view s) {
   return reinterpret_cast<const unsigned char*>(s.data());
 }
 
+// The step of Knuth-Morris-Pratt: how much of `word` is matched after
+// `symbol`, when `matched` of it was before; borders[i] is the longest proper
+// border of the word's first i + 1 symbols (as far as `matched` needs it).
+template <typename TSequence, typename TSymbol>
+std::size_t MatchedAfter(const TSequence& word, const std::vector<std::size_t>& borders,
+                         std::size_t matched, TSymbol symbol) {
+  while (matched > 0 && symbol != word[matched]) matched = borders[matched - 1];
+  return symbol == word[matched] ? matched + 1 : matched;
+}
+
 // The Knuth-Morris-Pratt table of a sequence: for each prefix, the length of
 // its longest proper prefix that is also its suffix.
 template <typename TSequence>
@@ -18,8 +28,7 @@ std::vector<std::size_t> BordersOf(const TSequence& s) {
   std::vector<std::size_t> borders(s.size(), 0);
   std::size_t k = 0;
   for (std::size_t i = 1; i < s.size(); ++i) {
-    while (k > 0 && s[i] != s[k]) k = borders[k - 1];
-    if (s[i] == s[k]) ++k;
+    k = MatchedAfter(s, borders, k, s[i]);
     borders[i] = k;
   }
   return borders;
@@ -165,8 +174,7 @@ void TWordPattern::ScanBytesFrom(const unsigned char* from, std::string_view rec
           std::memchr(p, word[0], static_cast<std::size_t>(end - p)));
       if (!p) return;
     }
-    while (matched > 0 && *p != word[matched]) matched = Borders[matched - 1];
-    if (*p == word[matched]) ++matched;
+    matched = MatchedAfter(word, Borders, matched, *p);
     if (matched < length) continue;
     const unsigned char* start = p + 1 - length;
     if (boundary.IsBoundary(start) &&
@@ -192,8 +200,7 @@ void TWordPattern::ScanFolded(std::string_view record, TOnHit onHit) const {
   for (const unsigned char* p = begin; p < end; ++index) {
     const TFoldedChar c = Reading->Read(p, end);
     p += c.Length;
-    while (matched > 0 && c.Code != Folded[matched]) matched = Borders[matched - 1];
-    if (c.Code == Folded[matched]) ++matched;
+    matched = MatchedAfter(Folded, Borders, matched, c.Code);
     if (matched < length) continue;
     for (; behindIndex + length < index + 1; ++behindIndex) {
       behind += Reading->Read(behind, end).Length;
@@ -210,6 +217,7 @@ void TWordPattern::ScanFolded(std::string_view record, TOnHit onHit) const {
 // which the folded reading may start again. (A byte begins a folded character
 // when it begins a character, unless it is the mark that the half-width kana
 // before it takes into one character.)
+// A near-copy of ScanFolded kept for speed: every candidate record goes through it.
 bool TWordPattern::OccursFolded(std::string_view record) const {
   const unsigned char* begin = Unsigned(record);
   const unsigned char* end = begin + record.size();
@@ -227,8 +235,7 @@ bool TWordPattern::OccursFolded(std::string_view record) const {
     }
     const TFoldedChar c = Reading->Read(p, end);
     p += c.Length;
-    while (matched > 0 && c.Code != Folded[matched]) matched = Borders[matched - 1];
-    if (c.Code == Folded[matched]) ++matched;
+    matched = MatchedAfter(Folded, Borders, matched, c.Code);
     if (matched == length) return true;
   }
   return false;
