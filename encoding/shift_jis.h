@@ -45,19 +45,19 @@ inline std::size_t ShiftJisCharLength(const unsigned char* p, const unsigned cha
 // found, so no byte is looked at twice however many positions are asked about.
 class TBoundaryCursor {
  public:
-  explicit TBoundaryCursor(const unsigned char* begin) : Known(begin) {}
+  explicit TBoundaryCursor(const unsigned char* begin) : FKnown(begin) {}
 
   bool IsBoundary(const unsigned char* p) {
     const unsigned char* q = p;
-    while (q > Known && IsShiftJisLead(q[-1])) --q;
+    while (q > FKnown && IsShiftJisLead(q[-1])) --q;
     const bool boundary = (p - q) % 2 == 0;
     // Either p begins a character, or the lead byte before it does.
-    Known = boundary ? p : p - 1;
+    FKnown = boundary ? p : p - 1;
     return boundary;
   }
 
  private:
-  const unsigned char* Known;  // a position known to begin a character
+  const unsigned char* FKnown;  // a position known to begin a character
 };
 
 // True when the bytes form whole characters (no lead byte left without its trail).

@@ -4,13 +4,13 @@ TDatabaseInput::TDatabaseInput(TReadFile& file, const TDetectedEncoding& detecte
                                const TScanLimits& limits) {
   const bool bigEndian = detected.Encoding == TDatabaseEncoding::Utf16Be;
   if (!bigEndian && detected.Encoding != TDatabaseEncoding::Utf16Le) {
-    Source = MakeChunkSource(file, limits, detected.MarkLength);
+    FSource = MakeChunkSource(file, limits, detected.MarkLength);
     return;
   }
-  Utf16.emplace(
+  FUtf16.emplace(
       [&file](unsigned char* buffer, std::size_t size) { return file.Read(buffer, size); },
       bigEndian);
-  Source = MakeBlockSource(
-      [this](unsigned char* buffer, std::size_t size) { return Utf16->Read(buffer, size); },
+  FSource = MakeBlockSource(
+      [this](unsigned char* buffer, std::size_t size) { return FUtf16->Read(buffer, size); },
       limits);
 }

@@ -16,11 +16,11 @@ class TDatabaseInput {
   // The file stands after the byte-order mark; the limits outlive the input.
   TDatabaseInput(TReadFile& file, const TDetectedEncoding& detected, const TScanLimits& limits);
 
-  TChunkSource& Chunks() { return *Source; }
+  TChunkSource& Chunks() { return *FSource; }
   // UTF-16 units that were no character.
-  std::uint64_t InvalidUnits() const { return Utf16 ? Utf16->Invalid() : 0; }
+  std::uint64_t InvalidUnits() const { return FUtf16 ? FUtf16->Invalid() : 0; }
 
  private:
-  std::optional<TUtf16Reader> Utf16;
-  std::unique_ptr<TChunkSource> Source;
+  std::optional<TUtf16Reader> FUtf16;
+  std::unique_ptr<TChunkSource> FSource;
 };

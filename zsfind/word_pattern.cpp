@@ -42,61 +42,61 @@ bool IsUsableWord(std::string_view word) {
 }
 
 TWordPattern::TWordPattern(std::string_view word, TCompare compare, TCharCoding coding)
-    : Word(word), Reading(&TCharFold::Of(coding, compare)), Mode(compare) {
+    : FWord(word), FReading(&TCharFold::Of(coding, compare)), FMode(compare) {
   const unsigned char* begin = Unsigned(word);
   const unsigned char* end = begin + word.size();
   for (const unsigned char* p = begin; p < end;) {
-    const TFoldedChar c = Reading->Read(p, end);
-    Folded.push_back(c.Code);
+    const TFoldedChar c = FReading->Read(p, end);
+    FFolded.push_back(c.Code);
     const auto at = static_cast<std::size_t>(p - begin);
     p += c.Length;
-    if (compare != TCompare::Exact && !Reading->IsLiteral(c.Code)) {
-      Literal = false;
-    } else if (!Runs.empty() && Runs.back().End == at) {
-      Runs.back().End += c.Length;
+    if (compare != TCompare::Exact && !FReading->IsLiteral(c.Code)) {
+      FLiteral = false;
+    } else if (!FRuns.empty() && FRuns.back().End == at) {
+      FRuns.back().End += c.Length;
     } else {
-      Runs.push_back({at, at + c.Length});
+      FRuns.push_back({at, at + c.Length});
     }
   }
-  Borders = Literal ? BordersOf(Word) : BordersOf(Folded);
-  if (Literal) {
+  FBorders = FLiteral ? BordersOf(FWord) : BordersOf(FFolded);
+  if (FLiteral) {
     Tune(std::vector<std::size_t>(256, 0));
     return;
   }
-  Finder.emplace(PairsOf(Reading->EncodingsOf(Folded[0])));
+  FFinder.emplace(PairsOf(FReading->EncodingsOf(FFolded[0])));
 }
 
 void TWordPattern::Tune(const std::vector<std::size_t>& counts) {
-  if (!Literal) return;
+  if (!FLiteral) return;
   // The rarest of the first bytes, found with memchr: records are short, and
   // it is quickest where there is little to scan.
   constexpr std::size_t kSpan = 32;
   std::size_t rarest = 0;
-  for (std::size_t i = 1; i < std::min(Word.size(), kSpan); ++i) {
-    if (counts[static_cast<unsigned char>(Word[i])] <
-        counts[static_cast<unsigned char>(Word[rarest])]) {
+  for (std::size_t i = 1; i < std::min(FWord.size(), kSpan); ++i) {
+    if (counts[static_cast<unsigned char>(FWord[i])] <
+        counts[static_cast<unsigned char>(FWord[rarest])]) {
       rarest = i;
     }
   }
-  const auto b = static_cast<unsigned char>(Word[rarest]);
-  Finder.emplace(std::vector<TBytePair>{{b, 0, b}});
-  FinderOffset = rarest;
+  const auto b = static_cast<unsigned char>(FWord[rarest]);
+  FFinder.emplace(std::vector<TBytePair>{{b, 0, b}});
+  FFinderOffset = rarest;
 }
 
 std::vector<std::string_view> TWordPattern::LiteralRuns() const {
   std::vector<std::string_view> runs;
-  for (const THit& run : Runs) {
-    runs.push_back(std::string_view(Word).substr(run.Begin, run.End - run.Begin));
+  for (const TByteRange& run : FRuns) {
+    runs.push_back(std::string_view(FWord).substr(run.Begin, run.End - run.Begin));
   }
   return runs;
 }
 
 bool TWordPattern::SameAs(const TWordPattern& other) const {
-  return Mode == TCompare::Exact ? Word == other.Word : Folded == other.Folded;
+  return FMode == TCompare::Exact ? FWord == other.FWord : FFolded == other.FFolded;
 }
 
 bool TWordPattern::OccursIn(std::string_view record) const {
-  if (!Literal) return OccursFolded(record);
+  if (!FLiteral) return OccursFolded(record);
   bool found = false;
   Scan(record, [&](std::size_t, std::size_t) {
     found = true;
@@ -122,7 +122,7 @@ void TWordPattern::MarkHits(std::string_view record, THitMask& mask) const {
 
 template <typename TOnHit>
 void TWordPattern::Scan(std::string_view record, TOnHit onHit) const {
-  if (Literal) {
+  if (FLiteral) {
     ScanBytes(record, onHit);
   } else {
     ScanFolded(record, onHit);
@@ -136,20 +136,20 @@ void TWordPattern::Scan(std::string_view record, TOnHit onHit) const {
 // whatever the text, then searches the rest.
 template <typename TOnHit>
 void TWordPattern::ScanBytes(std::string_view record, TOnHit onHit) const {
-  const std::size_t length = Word.size();
+  const std::size_t length = FWord.size();
   if (record.size() < length) return;
   const unsigned char* begin = Unsigned(record);
   const unsigned char* end = begin + record.size();
   const unsigned char* last = end - length;  // where the last occurrence could start
-  TCharBoundary boundary(Reading->Coding(), begin);
+  TCharBoundary boundary(FReading->Coding(), begin);
   std::size_t budget = 4 * record.size() + 64;
   for (const unsigned char* from = begin; from <= last;) {
     if (budget < length) return ScanBytesFrom(from, record, boundary, onHit);
-    const unsigned char* hit = Finder->Find(from + FinderOffset, end);
-    if (hit == end || hit - FinderOffset > last) return;
-    const unsigned char* start = hit - FinderOffset;
+    const unsigned char* hit = FFinder->Find(from + FFinderOffset, end);
+    if (hit == end || hit - FFinderOffset > last) return;
+    const unsigned char* start = hit - FFinderOffset;
     budget -= length;
-    if (std::memcmp(start, Word.data(), length) == 0 && boundary.IsBoundary(start) &&
+    if (std::memcmp(start, FWord.data(), length) == 0 && boundary.IsBoundary(start) &&
         !onHit(static_cast<std::size_t>(start - begin),
                static_cast<std::size_t>(start + length - begin))) {
       return;
@@ -165,8 +165,8 @@ void TWordPattern::ScanBytesFrom(const unsigned char* from, std::string_view rec
                                  TCharBoundary& boundary, TOnHit onHit) const {
   const unsigned char* begin = Unsigned(record);
   const unsigned char* end = begin + record.size();
-  const unsigned char* word = Unsigned(Word);
-  const std::size_t length = Word.size();
+  const unsigned char* word = Unsigned(FWord);
+  const std::size_t length = FWord.size();
   std::size_t matched = 0;
   for (const unsigned char* p = from; p < end; ++p) {
     if (matched == 0) {
@@ -174,14 +174,14 @@ void TWordPattern::ScanBytesFrom(const unsigned char* from, std::string_view rec
           std::memchr(p, word[0], static_cast<std::size_t>(end - p)));
       if (!p) return;
     }
-    matched = MatchedAfter(word, Borders, matched, *p);
+    matched = MatchedAfter(word, FBorders, matched, *p);
     if (matched < length) continue;
     const unsigned char* start = p + 1 - length;
     if (boundary.IsBoundary(start) &&
         !onHit(static_cast<std::size_t>(start - begin), static_cast<std::size_t>(p + 1 - begin))) {
       return;
     }
-    matched = Borders[length - 1];
+    matched = FBorders[length - 1];
   }
 }
 
@@ -192,23 +192,23 @@ template <typename TOnHit>
 void TWordPattern::ScanFolded(std::string_view record, TOnHit onHit) const {
   const unsigned char* begin = Unsigned(record);
   const unsigned char* end = begin + record.size();
-  const std::size_t length = Folded.size();
+  const std::size_t length = FFolded.size();
   const unsigned char* behind = begin;
   std::size_t behindIndex = 0;
   std::size_t matched = 0;
   std::size_t index = 0;  // of the character at p
   for (const unsigned char* p = begin; p < end; ++index) {
-    const TFoldedChar c = Reading->Read(p, end);
+    const TFoldedChar c = FReading->Read(p, end);
     p += c.Length;
-    matched = MatchedAfter(Folded, Borders, matched, c.Code);
+    matched = MatchedAfter(FFolded, FBorders, matched, c.Code);
     if (matched < length) continue;
     for (; behindIndex + length < index + 1; ++behindIndex) {
-      behind += Reading->Read(behind, end).Length;
+      behind += FReading->Read(behind, end).Length;
     }
     if (!onHit(static_cast<std::size_t>(behind - begin), static_cast<std::size_t>(p - begin))) {
       return;
     }
-    matched = Borders[length - 1];
+    matched = FBorders[length - 1];
   }
 }
 
@@ -221,21 +221,21 @@ void TWordPattern::ScanFolded(std::string_view record, TOnHit onHit) const {
 bool TWordPattern::OccursFolded(std::string_view record) const {
   const unsigned char* begin = Unsigned(record);
   const unsigned char* end = begin + record.size();
-  const std::size_t length = Folded.size();
-  TCharBoundary boundary(Reading->Coding(), begin);
+  const std::size_t length = FFolded.size();
+  TCharBoundary boundary(FReading->Coding(), begin);
   std::size_t matched = 0;
   for (const unsigned char* p = begin; p < end;) {
     if (matched == 0) {
-      p = Finder->Find(p, end);
+      p = FFinder->Find(p, end);
       if (p == end) return false;
-      if (!Reading->BeginsFoldedChar(begin, p, end, boundary)) {
+      if (!FReading->BeginsFoldedChar(begin, p, end, boundary)) {
         ++p;
         continue;
       }
     }
-    const TFoldedChar c = Reading->Read(p, end);
+    const TFoldedChar c = FReading->Read(p, end);
     p += c.Length;
-    matched = MatchedAfter(Folded, Borders, matched, c.Code);
+    matched = MatchedAfter(FFolded, FBorders, matched, c.Code);
     if (matched == length) return true;
   }
   return false;
