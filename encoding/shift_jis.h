@@ -6,7 +6,6 @@
 // trail byte may look like "\" (0x5C), "|" or a letter and is never taken for
 // one.
 
-#include <bitset>
 #include <cstddef>
 
 // Lead bytes of double-byte characters.
@@ -22,14 +21,6 @@ constexpr bool IsShiftJisTrail(unsigned char c) { return c >= 0x40 && c <= 0xFC 
 inline constexpr unsigned kShiftJisLeadCount = (0x9F - 0x81 + 1) + (0xFC - 0xE0 + 1);
 constexpr unsigned ShiftJisLeadIndex(unsigned char lead) {
   return lead <= 0x9F ? lead - 0x81 : lead - 0xE0 + (0x9F - 0x81 + 1);
-}
-
-// The lead bytes as a set of the 256 byte values, the form in which the
-// search launcher takes the lead bytes of the running ANSI code page.
-inline std::bitset<256> ShiftJisLeadBytes() {
-  std::bitset<256> lead;
-  for (unsigned b = 0; b < 256; ++b) lead[b] = IsShiftJisLead(static_cast<unsigned char>(b));
-  return lead;
 }
 
 // Length of the character that starts at p; a lead byte at end is alone.

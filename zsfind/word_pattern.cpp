@@ -105,16 +105,14 @@ bool TWordPattern::OccursIn(std::string_view record) const {
   return found;
 }
 
-void TWordPattern::CollectHits(std::string_view record, std::vector<THit>& hits) const {
-  Scan(record, [&](std::size_t begin, std::size_t end) {
-    hits.push_back({begin, end});
-    return true;
-  });
+void TWordPattern::ForEachHit(std::string_view record,
+                              const std::function<bool(std::size_t, std::size_t)>& onHit) const {
+  Scan(record, onHit);
 }
 
 void TWordPattern::MarkHits(std::string_view record, THitMask& mask) const {
   mask.NextWord();
-  Scan(record, [&](std::size_t begin, std::size_t end) {
+  ForEachHit(record, [&](std::size_t begin, std::size_t end) {
     mask.Mark(begin, end);
     return true;
   });

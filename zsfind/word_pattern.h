@@ -9,16 +9,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-// Byte offsets of one occurrence within a record.
-struct THit {
-  std::size_t Begin;
-  std::size_t End;
-};
 
 class TWordPattern {
  public:
@@ -31,8 +26,10 @@ class TWordPattern {
   void Tune(const std::vector<std::size_t>& counts);
 
   bool OccursIn(std::string_view record) const;
-  // Appends every occurrence, overlapping ones included, in order.
-  void CollectHits(std::string_view record, std::vector<THit>& hits) const;
+  // Calls onHit(begin, end) with the byte offsets of every occurrence,
+  // overlapping ones included, in order, until it returns false.
+  void ForEachHit(std::string_view record,
+                  const std::function<bool(std::size_t, std::size_t)>& onHit) const;
   // Marks every occurrence in the mask (sized for the record).
   void MarkHits(std::string_view record, THitMask& mask) const;
   bool SameAs(const TWordPattern& other) const;
