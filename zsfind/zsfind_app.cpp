@@ -1,7 +1,6 @@
 #include "zsfind/zsfind_app.h"
 
 #include "encoding/text_conversion.h"
-#include "zsfind/database_input.h"
 #include "zsfind/database_scan.h"
 #include "zsfind/find_request.h"
 #include "zsfind/html_report.h"
