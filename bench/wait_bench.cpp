@@ -65,17 +65,17 @@ void DispatchAll() {
 class TTimedPlatform : public TWin32SearchPlatform {
  public:
   TTimedPlatform(bool spin)
-      : TWin32SearchPlatform(nullptr, DispatchAll, [](const std::string&) {}), Spin(spin) {}
+      : TWin32SearchPlatform(nullptr, DispatchAll, [](const std::string&) {}), FSpin(spin) {}
   LONGLONG Opened = 0;
   TWaitResult WaitForChildOrInput(TChildHandle child) override {
-    if (!Spin) return TWin32SearchPlatform::WaitForChildOrInput(child);
+    if (!FSpin) return TWin32SearchPlatform::WaitForChildOrInput(child);
     return WaitForSingleObject(child, 0) == WAIT_TIMEOUT ? TWaitResult::InputPending
                                                          : TWaitResult::ChildEnded;
   }
   void OpenWithShell(const std::string&) override { Opened = Now(); }
 
  private:
-  bool Spin;
+  bool FSpin;
 };
 
 void WriteScript(const std::string& self, int milliseconds) {

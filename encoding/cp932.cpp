@@ -17,10 +17,10 @@ constexpr unsigned kLastTrail = 0xFC;
 // the code page maps to; built once from the table.
 class TReverseTable {
  public:
-  TReverseTable() : Codes(std::make_unique<std::uint16_t[]>(0x10000)) {
+  TReverseTable() : FCodes(std::make_unique<std::uint16_t[]>(0x10000)) {
     for (unsigned b = 0; b < 256; ++b) {
       if (kCp932SingleBytes[b] != 0xFFFF)
-        Codes[kCp932SingleBytes[b]] = static_cast<std::uint16_t>(b);
+        FCodes[kCp932SingleBytes[b]] = static_cast<std::uint16_t>(b);
     }
     // Ascending codes: the first of duplicates that are not one-way wins,
     // which is the JIS X 0208 code before the NEC row and the IBM code before
@@ -31,22 +31,22 @@ class TReverseTable {
         const char32_t c =
             Cp932Character(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail));
         const auto code = static_cast<std::uint16_t>(lead << 8 | trail);
-        if (c == kNoCharacter || Codes[c] != 0 || IsOneWay(code)) continue;
-        Codes[c] = code;
+        if (c == kNoCharacter || FCodes[c] != 0 || IsOneWay(code)) continue;
+        FCodes[c] = code;
       }
     }
-    for (const auto& [character, code] : kCp932Alternates) Codes[character] = code;
+    for (const auto& [character, code] : kCp932Alternates) FCodes[character] = code;
   }
 
   // 0 for a character the code page lacks (U+0000 is byte 0 either way).
-  std::uint16_t operator[](char32_t c) const { return c < 0x10000 ? Codes[c] : 0; }
+  std::uint16_t operator[](char32_t c) const { return c < 0x10000 ? FCodes[c] : 0; }
 
  private:
   static bool IsOneWay(std::uint16_t code) {
     return std::binary_search(std::begin(kCp932OneWay), std::end(kCp932OneWay), code);
   }
 
-  std::unique_ptr<std::uint16_t[]> Codes;
+  std::unique_ptr<std::uint16_t[]> FCodes;
 };
 
 }  // namespace

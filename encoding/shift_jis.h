@@ -6,7 +6,6 @@
 // trail byte may look like "\" (0x5C), "|" or a letter and is never taken for
 // one.
 
-#include <bitset>
 #include <cstddef>
 
 // Lead bytes of double-byte characters.
@@ -24,14 +23,6 @@ constexpr unsigned ShiftJisLeadIndex(unsigned char lead) {
   return lead <= 0x9F ? lead - 0x81 : lead - 0xE0 + (0x9F - 0x81 + 1);
 }
 
-// The lead bytes as a set of the 256 byte values, the form in which the
-// search launcher takes the lead bytes of the running ANSI code page.
-inline std::bitset<256> ShiftJisLeadBytes() {
-  std::bitset<256> lead;
-  for (unsigned b = 0; b < 256; ++b) lead[b] = IsShiftJisLead(static_cast<unsigned char>(b));
-  return lead;
-}
-
 // Length of the character that starts at p; a lead byte at end is alone.
 inline std::size_t ShiftJisCharLength(const unsigned char* p, const unsigned char* end) {
   return IsShiftJisLead(*p) && p + 1 < end ? 2 : 1;
@@ -45,19 +36,19 @@ inline std::size_t ShiftJisCharLength(const unsigned char* p, const unsigned cha
 // found, so no byte is looked at twice however many positions are asked about.
 class TBoundaryCursor {
  public:
-  explicit TBoundaryCursor(const unsigned char* begin) : Known(begin) {}
+  explicit TBoundaryCursor(const unsigned char* begin) : FKnown(begin) {}
 
   bool IsBoundary(const unsigned char* p) {
     const unsigned char* q = p;
-    while (q > Known && IsShiftJisLead(q[-1])) --q;
+    while (q > FKnown && IsShiftJisLead(q[-1])) --q;
     const bool boundary = (p - q) % 2 == 0;
     // Either p begins a character, or the lead byte before it does.
-    Known = boundary ? p : p - 1;
+    FKnown = boundary ? p : p - 1;
     return boundary;
   }
 
  private:
-  const unsigned char* Known;  // a position known to begin a character
+  const unsigned char* FKnown;  // a position known to begin a character
 };
 
 // True when the bytes form whole characters (no lead byte left without its trail).

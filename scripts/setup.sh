@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build googletest clang libclang-rt-14-dev clang-format
+  build-essential cmake ninja-build googletest clang libclang-rt-14-dev clang-format clang-tidy
   g++-mingw-w64-i686 g++-mingw-w64-x86-64-posix wine wine32:i386 wine64 xvfb xauth x11-utils imagemagick
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine locales
   tidy hyperfine ripgrep python3 time nsis chromium nodejs

@@ -212,7 +212,7 @@ void BuildUtf8(TCharFold::TTables& t, TCompare compare) {
 
 }  // namespace
 
-TCharFold::TCharFold(TCharCoding coding, TCompare compare) : TextCoding(coding) {
+TCharFold::TCharFold(TCharCoding coding, TCompare compare) : FTextCoding(coding) {
   auto tables = std::make_shared<TTables>();
   BuildComposed(*tables, compare);
   if (coding == TCharCoding::ShiftJis) {
@@ -220,7 +220,7 @@ TCharFold::TCharFold(TCharCoding coding, TCompare compare) : TextCoding(coding) 
   } else {
     BuildUtf8(*tables, compare);
   }
-  Tables = std::move(tables);
+  FTables = std::move(tables);
 }
 
 // Each is made on first use only: a search needs one of them. Exact reads
@@ -244,7 +244,7 @@ const TCharFold& TCharFold::Of(TCharCoding coding, TCompare compare) {
 }
 
 TFoldedChar TCharFold::ReadShiftJis(const unsigned char* p, const unsigned char* end) const {
-  const TTables& t = *Tables;
+  const TTables& t = *FTables;
   const unsigned char b = *p;
   if (IsShiftJisLead(b)) {
     if (p + 1 == end) return {t.Single[b], 1};
@@ -272,7 +272,7 @@ int HalfWidthMarkAt(const unsigned char* p, const unsigned char* end) {
 }  // namespace
 
 TFoldedChar TCharFold::ReadUtf8(const unsigned char* p, const unsigned char* end) const {
-  const TTables& t = *Tables;
+  const TTables& t = *FTables;
   const TUtf8Char c = DecodeUtf8(p, end);
   if (!c.Valid) return {kNoCharacterCode | 0x100 | *p, 1};
   const std::uint32_t code = t.Fold(c.Code);
@@ -288,7 +288,7 @@ TFoldedChar TCharFold::ReadUtf8(const unsigned char* p, const unsigned char* end
 bool TCharFold::BeginsFoldedChar(const unsigned char* begin, const unsigned char* p,
                                  const unsigned char* end, TCharBoundary& boundary) const {
   if (p == begin) return true;
-  if (TextCoding == TCharCoding::ShiftJis) {
+  if (FTextCoding == TCharCoding::ShiftJis) {
     // Only a single-byte character takes the byte after it in.
     return !boundary.IsBoundary(p - 1) || ReadShiftJis(p - 1, end).Length == 1;
   }
@@ -300,18 +300,18 @@ bool TCharFold::BeginsFoldedChar(const unsigned char* begin, const unsigned char
 
 std::vector<std::string> TCharFold::EncodingsOf(std::uint32_t code) const {
   std::vector<std::string> found;
-  if (TextCoding == TCharCoding::Utf8 && code < kNoCharacterCode && Tables->Fold(code) == code) {
+  if (FTextCoding == TCharCoding::Utf8 && code < kNoCharacterCode && FTables->Fold(code) == code) {
     found.emplace_back(Utf8Form(code, {static_cast<char32_t>(code)}).View());
   }
-  const auto [from, to] =
-      std::equal_range(Tables->Encodings.begin(), Tables->Encodings.end(), TCodedForm{code, 0, {}});
+  const auto [from, to] = std::equal_range(FTables->Encodings.begin(), FTables->Encodings.end(),
+                                           TCodedForm{code, 0, {}});
   for (auto it = from; it != to; ++it) found.emplace_back(it->View());
   return found;
 }
 
 bool TCharFold::IsLiteral(std::uint32_t code) const {
-  return EncodingsOf(code).size() == 1 && Tables->ComposedWith(code, 0) == 0 &&
-         Tables->ComposedWith(code, 1) == 0;
+  return EncodingsOf(code).size() == 1 && FTables->ComposedWith(code, 0) == 0 &&
+         FTables->ComposedWith(code, 1) == 0;
 }
 
 std::vector<std::vector<char32_t>> KanjiVariantGroups() {

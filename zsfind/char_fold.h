@@ -37,14 +37,14 @@ struct TFoldedChar {
 class TCharBoundary {
  public:
   TCharBoundary(TCharCoding coding, const unsigned char* begin)
-      : Utf8(coding == TCharCoding::Utf8), ShiftJis(begin) {}
+      : FUtf8(coding == TCharCoding::Utf8), FShiftJis(begin) {}
   bool IsBoundary(const unsigned char* p) {
-    return Utf8 ? !IsUtf8Continuation(*p) : ShiftJis.IsBoundary(p);
+    return FUtf8 ? !IsUtf8Continuation(*p) : FShiftJis.IsBoundary(p);
   }
 
  private:
-  bool Utf8;
-  TBoundaryCursor ShiftJis;
+  bool FUtf8;
+  TBoundaryCursor FShiftJis;
 };
 
 // Codes at or above this stand for bytes that are no character: they equal
@@ -64,11 +64,11 @@ class TCharFold {
   // compare is Folded or FoldedKana. Made once, on first use.
   static const TCharFold& Of(TCharCoding coding, TCompare compare);
 
-  TCharCoding Coding() const { return TextCoding; }
+  TCharCoding Coding() const { return FTextCoding; }
 
   // Reads the character at p (p < end).
   TFoldedChar Read(const unsigned char* p, const unsigned char* end) const {
-    return TextCoding == TCharCoding::ShiftJis ? ReadShiftJis(p, end) : ReadUtf8(p, end);
+    return FTextCoding == TCharCoding::ShiftJis ? ReadShiftJis(p, end) : ReadUtf8(p, end);
   }
 
   // Whether a folded character begins at p, a position where a character of
@@ -94,8 +94,8 @@ class TCharFold {
   TFoldedChar ReadShiftJis(const unsigned char* p, const unsigned char* end) const;
   TFoldedChar ReadUtf8(const unsigned char* p, const unsigned char* end) const;
 
-  TCharCoding TextCoding;
-  std::shared_ptr<const TTables> Tables;
+  TCharCoding FTextCoding;
+  std::shared_ptr<const TTables> FTables;
 };
 
 // Old and variant kanji that fold together, one group a line: the kanji the

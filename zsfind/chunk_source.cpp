@@ -12,10 +12,10 @@ namespace {
 class TBlockSource : public TChunkSource {
  public:
   TBlockSource(TReadBytes read, const TScanLimits& limits)
-      : Read(std::move(read)), Limits(limits) {}
+      : FRead(std::move(read)), FLimits(limits) {}
 
   std::unique_ptr<TChunk> Next(std::unique_ptr<TChunk> spare, const TChunk* previous) override {
-    if (AtEnd) return nullptr;
+    if (FAtEnd) return nullptr;
     std::unique_ptr<TChunk> chunk = spare ? std::move(spare) : std::make_unique<TChunk>();
     std::vector<unsigned char>& buffer = chunk->Buffer;
     std::size_t filled = TakeTail(*chunk, previous);
@@ -23,22 +23,22 @@ class TBlockSource : public TChunkSource {
     for (;;) {
       if (filled == buffer.size()) {
         // Room for the longest record and its CR LF.
-        const std::size_t most = Limits.MaxRecord + 2;
+        const std::size_t most = FLimits.MaxRecord + 2;
         if (buffer.size() < most) {
-          buffer.resize(buffer.size() * 2 < Limits.MaxRecord ? buffer.size() * 2 : most);
+          buffer.resize(buffer.size() * 2 < FLimits.MaxRecord ? buffer.size() * 2 : most);
         } else {
           ++LongRecords;
           skipping = true;
           filled = 0;
         }
       }
-      const long long n = Read(buffer.data() + filled, buffer.size() - filled);
+      const long long n = FRead(buffer.data() + filled, buffer.size() - filled);
       if (n < 0) {
         ReadFailed = true;
         return nullptr;
       }
       if (n == 0) {
-        AtEnd = true;
+        FAtEnd = true;
         if (skipping || filled == 0) return nullptr;
         return Records(std::move(chunk), filled, filled);
       }
@@ -77,7 +77,7 @@ class TBlockSource : public TChunkSource {
       if (buffer.size() < tail) buffer.resize(tail);
       std::memcpy(buffer.data(), previous->End, tail);
     }
-    if (buffer.size() < Limits.BlockSize) buffer.resize(Limits.BlockSize);
+    if (buffer.size() < FLimits.BlockSize) buffer.resize(FLimits.BlockSize);
     return tail;
   }
 
@@ -89,9 +89,9 @@ class TBlockSource : public TChunkSource {
     return chunk;
   }
 
-  TReadBytes Read;
-  const TScanLimits& Limits;
-  bool AtEnd = false;
+  TReadBytes FRead;
+  const TScanLimits& FLimits;
+  bool FAtEnd = false;
 };
 
 #if !defined(_WIN32)
@@ -100,38 +100,38 @@ class TBlockSource : public TChunkSource {
 class TViewSource : public TChunkSource {
  public:
   TViewSource(TReadFile& file, const TScanLimits& limits, std::uint64_t size, std::uint64_t start)
-      : File(file), Size(size), Large(RoundUp(limits.MaxRecord) + kGranularity), Pos(start) {
+      : FFile(file), FSize(size), FLarge(RoundUp(limits.MaxRecord) + kGranularity), FPos(start) {
     TFileView::ClearFailures();
   }
 
   std::unique_ptr<TChunk> Next(std::unique_ptr<TChunk> spare, const TChunk*) override {
     std::unique_ptr<TChunk> chunk = spare ? std::move(spare) : std::make_unique<TChunk>();
-    while (Pos < Size) {
-      const std::uint64_t base = Pos - Pos % kGranularity;
-      for (const std::uint64_t window : {std::min(kSmall, Large), Large}) {
-        const auto length = static_cast<std::size_t>(std::min(window, Size - base));
-        const unsigned char* data = chunk->View.Map(File, base, length);
+    while (FPos < FSize) {
+      const std::uint64_t base = FPos - FPos % kGranularity;
+      for (const std::uint64_t window : {std::min(kSmall, FLarge), FLarge}) {
+        const auto length = static_cast<std::size_t>(std::min(window, FSize - base));
+        const unsigned char* data = chunk->View.Map(FFile, base, length);
         if (!data) {
           ReadFailed = true;
           return nullptr;
         }
-        const unsigned char* begin = data + (Pos - base);
+        const unsigned char* begin = data + (FPos - base);
         const unsigned char* end = data + length;
-        const unsigned char* last = base + length == Size ? end - 1 : LastNewline(begin, end);
+        const unsigned char* last = base + length == FSize ? end - 1 : LastNewline(begin, end);
         if (last) {
           chunk->Begin = begin;
           chunk->End = last + 1;
-          Pos = base + static_cast<std::uint64_t>(last + 1 - data);
+          FPos = base + static_cast<std::uint64_t>(last + 1 - data);
           return chunk;
         }
       }
       ++LongRecords;
-      if (!SkipLine(*chunk, base + Large)) return nullptr;
+      if (!SkipLine(*chunk, base + FLarge)) return nullptr;
     }
     return nullptr;
   }
 
-  bool PageFailed() const override { return TFileView::AnyFailed(); }
+  bool HasPageFailed() const override { return TFileView::HasAnyPageFailed(); }
 
  private:
   static constexpr std::uint64_t kGranularity = TFileView::kGranularity;
@@ -141,29 +141,29 @@ class TViewSource : public TChunkSource {
     return (n + kGranularity - 1) / kGranularity * kGranularity;
   }
 
-  // Moves Pos past the next '\n' at or after `from` (or to the end).
+  // Moves FPos past the next '\n' at or after `from` (or to the end).
   bool SkipLine(TChunk& chunk, std::uint64_t from) {
-    for (; from < Size; from += Large) {
-      const auto length = static_cast<std::size_t>(std::min(Large, Size - from));
-      const unsigned char* data = chunk.View.Map(File, from, length);
+    for (; from < FSize; from += FLarge) {
+      const auto length = static_cast<std::size_t>(std::min(FLarge, FSize - from));
+      const unsigned char* data = chunk.View.Map(FFile, from, length);
       if (!data) {
         ReadFailed = true;
         return false;
       }
       if (const void* newline = std::memchr(data, '\n', length)) {
-        Pos = from + static_cast<std::uint64_t>(static_cast<const unsigned char*>(newline) - data) +
-              1;
+        FPos = from +
+               static_cast<std::uint64_t>(static_cast<const unsigned char*>(newline) - data) + 1;
         return true;
       }
     }
-    Pos = Size;
+    FPos = FSize;
     return true;
   }
 
-  TReadFile& File;
-  const std::uint64_t Size;
-  const std::uint64_t Large;  // holds any record of up to MaxRecord bytes, wherever it starts
-  std::uint64_t Pos;          // where the next record starts
+  TReadFile& FFile;
+  const std::uint64_t FSize;
+  const std::uint64_t FLarge;  // holds any record of up to MaxRecord bytes, wherever it starts
+  std::uint64_t FPos;          // where the next record starts
 };
 #endif
 

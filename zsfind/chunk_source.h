@@ -39,7 +39,7 @@ class TChunkSource {
   // cut at its end is taken from there. spare and previous may be one chunk.
   virtual std::unique_ptr<TChunk> Next(std::unique_ptr<TChunk> spare, const TChunk* previous) = 0;
   // True when a page of a view could not be read: its bytes read as zeros.
-  virtual bool PageFailed() const { return false; }
+  virtual bool HasPageFailed() const { return false; }
 
   std::uint64_t LongRecords = 0;
   bool ReadFailed = false;

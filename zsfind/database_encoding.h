@@ -3,12 +3,19 @@
 // search: UTF-8 or UTF-16 (little or big endian) with a byte-order mark; UTF-8
 // without one when the text is valid UTF-8 and not plain ASCII; else
 // Shift-JIS (code page 932). "Valid" is judged on a sample: from the first
-// byte above 0x7F on, kSampleBytes of it (or the rest of the file).
+// byte above 0x7F on, kSampleBytes of it (or the rest of the file). The
+// database is then read in chunks in that encoding: UTF-16 is converted to
+// UTF-8 block by block; Shift-JIS and UTF-8 are read (or mapped) as they
+// stand, from after the byte-order mark.
 
 #include "zsfind/char_fold.h"
+#include "zsfind/chunk_source.h"
 #include "zsfind/file_system.h"
+#include "zsfind/utf16_reader.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -35,3 +42,18 @@ TCharCoding CodingOf(TDatabaseEncoding encoding);
 
 // The encoding's name in the results.
 std::string_view EncodingName(TDatabaseEncoding encoding);
+
+// The chunks of the database in its encoding.
+class TDatabaseInput {
+ public:
+  // The file stands after the byte-order mark; the limits outlive the input.
+  TDatabaseInput(TReadFile& file, const TDetectedEncoding& detected, const TScanLimits& limits);
+
+  TChunkSource& Chunks() { return *FSource; }
+  // UTF-16 units that were no character.
+  std::uint64_t InvalidUnits() const { return FUtf16 ? FUtf16->Invalid() : 0; }
+
+ private:
+  std::optional<TUtf16Reader> FUtf16;
+  std::unique_ptr<TChunkSource> FSource;
+};

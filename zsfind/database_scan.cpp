@@ -39,11 +39,11 @@ class TDatabaseScan {
  public:
   TDatabaseScan(TChunkSource& source, TRecordMatcher& matcher, const TRecordSink& sink,
                 std::size_t sampleSize)
-      : Source(source), Matcher(matcher), Sink(sink), SampleSize(sampleSize) {}
+      : FSource(source), FMatcher(matcher), FSink(sink), FSampleSize(sampleSize) {}
 
   // Searches on this thread and one more (when one can be started).
   std::uint64_t Run();
-  std::uint64_t InvalidBytes() const { return Invalid; }
+  std::uint64_t InvalidBytes() const { return FInvalid; }
 
  private:
   void Work(std::unique_ptr<TChunk>& chunk);
@@ -55,24 +55,24 @@ class TDatabaseScan {
   bool PassTurn(std::uint64_t number);
   void Stop(std::exception_ptr error);
 
-  TChunkSource& Source;
-  TRecordMatcher& Matcher;
-  const TRecordSink& Sink;
-  const std::size_t SampleSize;
+  TChunkSource& FSource;
+  TRecordMatcher& FMatcher;
+  const TRecordSink& FSink;
+  const std::size_t FSampleSize;
 
-  std::mutex SourceMutex;        // one chunk is made at a time, in order
-  const TChunk* Last = nullptr;  // the chunk made last, which the next continues
-  std::uint64_t Made = 0;
-  bool Ended = false;
+  std::mutex FSourceMutex;        // one chunk is made at a time, in order
+  const TChunk* FLast = nullptr;  // the chunk made last, which the next continues
+  std::uint64_t FMade = 0;
+  bool FEnded = false;
 
-  std::mutex TurnMutex;
-  std::condition_variable TurnPassed;  // or the anchor chosen, or a stop
-  bool Tuned = false;
-  std::uint64_t Turn = 0;            // the chunk whose records reach the sink next
-  std::atomic<bool> Stopped{false};  // by a read error or an exception
-  std::exception_ptr Error;
-  std::uint64_t Matches = 0;  // counted in turn
-  std::atomic<std::uint64_t> Invalid{0};
+  std::mutex FTurnMutex;
+  std::condition_variable FTurnPassed;  // or the anchor chosen, or a stop
+  bool FTuned = false;
+  std::uint64_t FTurn = 0;            // the chunk whose records reach the sink next
+  std::atomic<bool> FStopped{false};  // by a read error or an exception
+  std::exception_ptr FError;
+  std::uint64_t FMatches = 0;  // counted in turn
+  std::atomic<std::uint64_t> FInvalid{0};
 };
 
 std::uint64_t TDatabaseScan::Run() {
@@ -86,8 +86,8 @@ std::uint64_t TDatabaseScan::Run() {
   }
   Work(chunks[0]);
   if (helper.joinable()) helper.join();
-  if (Error) std::rethrow_exception(Error);
-  return Matches;
+  if (FError) std::rethrow_exception(FError);
+  return FMatches;
 }
 
 void TDatabaseScan::Work(std::unique_ptr<TChunk>& chunk) {
@@ -106,32 +106,32 @@ void TDatabaseScan::Work(std::unique_ptr<TChunk>& chunk) {
 // rest, while the next is made; no chunk is searched before.
 bool TDatabaseScan::Take(std::unique_ptr<TChunk>& chunk, std::uint64_t& number) {
   {
-    const std::lock_guard<std::mutex> lock(SourceMutex);
-    if (Ended || Stopped) return false;
-    // Ended unless a chunk comes: what Next throws may have taken the last one.
-    Ended = true;
-    chunk = Source.Next(std::move(chunk), Last);
-    Last = chunk.get();
-    Ended = !chunk;
-    if (Ended) return false;
-    number = Made++;
+    const std::lock_guard<std::mutex> lock(FSourceMutex);
+    if (FEnded || FStopped) return false;
+    // FEnded unless a chunk comes: what Next throws may have taken the last one.
+    FEnded = true;
+    chunk = FSource.Next(std::move(chunk), FLast);
+    FLast = chunk.get();
+    FEnded = !chunk;
+    if (FEnded) return false;
+    number = FMade++;
   }
   if (number > 0) return AwaitTuned();
-  const auto size = std::min(static_cast<std::size_t>(chunk->End - chunk->Begin), SampleSize);
-  Matcher.Tune({reinterpret_cast<const char*>(chunk->Begin), size});
+  const auto size = std::min(static_cast<std::size_t>(chunk->End - chunk->Begin), FSampleSize);
+  FMatcher.Tune({reinterpret_cast<const char*>(chunk->Begin), size});
   {
-    const std::lock_guard<std::mutex> lock(TurnMutex);
-    Tuned = true;
+    const std::lock_guard<std::mutex> lock(FTurnMutex);
+    FTuned = true;
   }
-  TurnPassed.notify_all();
+  FTurnPassed.notify_all();
   return true;
 }
 
 // False when the scan stopped meanwhile.
 bool TDatabaseScan::AwaitTuned() {
-  std::unique_lock<std::mutex> lock(TurnMutex);
-  TurnPassed.wait(lock, [&] { return Tuned || Stopped; });
-  return !Stopped;
+  std::unique_lock<std::mutex> lock(FTurnMutex);
+  FTurnPassed.wait(lock, [&] { return FTuned || FStopped; });
+  return !FStopped;
 }
 
 // A chunk whose turn has not come is searched ahead, its records held, until
@@ -139,62 +139,62 @@ bool TDatabaseScan::AwaitTuned() {
 bool TDatabaseScan::Search(const TChunk& chunk, std::uint64_t number,
                            std::vector<std::string_view>& held) {
   const unsigned char* from = chunk.Begin;
-  if (Matcher.Coding() == TCharCoding::Utf8) Invalid += SampledInvalidUtf8(from, chunk.End);
+  if (FMatcher.Coding() == TCharCoding::Utf8) FInvalid += SampledInvalidUtf8(from, chunk.End);
   if (!IsTurn(number)) {
     held.clear();
-    from = Matcher.ForEachMatch(from, chunk.End, [&](std::string_view record) {
+    from = FMatcher.ForEachMatch(from, chunk.End, [&](std::string_view record) {
       held.push_back(record);
       return held.size() < kHeldRecords;
     });
     if (!AwaitTurn(number)) return false;
     for (const std::string_view record : held) {
-      ++Matches;
-      Sink(record);
+      ++FMatches;
+      FSink(record);
     }
   }
-  Matcher.ForEachMatch(from, chunk.End, [&](std::string_view record) {
-    ++Matches;
-    Sink(record);
+  FMatcher.ForEachMatch(from, chunk.End, [&](std::string_view record) {
+    ++FMatches;
+    FSink(record);
     return true;
   });
   return PassTurn(number);
 }
 
 bool TDatabaseScan::IsTurn(std::uint64_t number) {
-  const std::lock_guard<std::mutex> lock(TurnMutex);
-  return Turn == number;
+  const std::lock_guard<std::mutex> lock(FTurnMutex);
+  return FTurn == number;
 }
 
 // False when the scan stopped meanwhile.
 bool TDatabaseScan::AwaitTurn(std::uint64_t number) {
-  std::unique_lock<std::mutex> lock(TurnMutex);
-  TurnPassed.wait(lock, [&] { return Turn == number || Stopped; });
-  return !Stopped;
+  std::unique_lock<std::mutex> lock(FTurnMutex);
+  FTurnPassed.wait(lock, [&] { return FTurn == number || FStopped; });
+  return !FStopped;
 }
 
 // A page of a view that could not be read (in this chunk or one being made)
 // stops the scan after this chunk's records.
 bool TDatabaseScan::PassTurn(std::uint64_t number) {
-  const bool failed = Source.PageFailed();
+  const bool failed = FSource.HasPageFailed();
   {
-    const std::lock_guard<std::mutex> lock(TurnMutex);
+    const std::lock_guard<std::mutex> lock(FTurnMutex);
     if (failed) {
-      Stopped = true;
+      FStopped = true;
     } else {
-      Turn = number + 1;
+      FTurn = number + 1;
     }
   }
-  TurnPassed.notify_all();
-  return !Stopped;
+  FTurnPassed.notify_all();
+  return !FStopped;
 }
 
 void TDatabaseScan::Stop(std::exception_ptr error) {
   {
-    const std::lock_guard<std::mutex> lock(TurnMutex);
-    if (!Error) Error = error;
-    Stopped = true;
+    const std::lock_guard<std::mutex> lock(FTurnMutex);
+    if (!FError) FError = error;
+    FStopped = true;
   }
-  TurnPassed.notify_all();
+  FTurnPassed.notify_all();
 }
 
 }  // namespace
@@ -206,7 +206,7 @@ TScanOutcome ScanDatabase(TChunkSource& source, TRecordMatcher& matcher, const T
   outcome.Matches = scan.Run();
   outcome.InvalidBytes = scan.InvalidBytes();
   outcome.LongRecords = source.LongRecords;
-  outcome.ReadFailed = source.PageFailed() || source.ReadFailed;
+  outcome.ReadFailed = source.HasPageFailed() || source.ReadFailed;
   return outcome;
 }
 

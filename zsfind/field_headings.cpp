@@ -65,7 +65,7 @@ std::size_t TFieldHeadings::Add(std::string_view record) {
   for (std::size_t i = 0; i < kMaxFields; ++i) {
     const std::size_t tab = record.find('\t');
     const std::string_view field = record.substr(0, tab);
-    TField& stats = Fields[i];
+    TField& stats = FFields[i];
     ++stats.Records;
     stats.Bytes += field.size();
     ++stats.Kinds[static_cast<std::size_t>(KindOf(field))];
@@ -76,7 +76,7 @@ std::size_t TFieldHeadings::Add(std::string_view record) {
 }
 
 TFieldKind TFieldHeadings::Kind(std::size_t field) const {
-  const TField& stats = Fields[field];
+  const TField& stats = FFields[field];
   for (std::size_t kind = 1; kind < kFieldKinds; ++kind) {
     if (stats.Kinds[kind] * 2 > stats.Records) return static_cast<TFieldKind>(kind);
   }
@@ -100,7 +100,7 @@ std::string TFieldHeadings::Name(std::size_t field) const {
 }
 
 std::uint64_t TFieldHeadings::Width(std::size_t field) const {
-  const TField& stats = Fields[field];
+  const TField& stats = FFields[field];
   const std::uint64_t mean = stats.Records ? stats.Bytes / stats.Records : 0;
   return std::clamp<std::uint64_t>(mean, Name(field).size(), kWidestColumn) + kPadding;
 }

@@ -49,5 +49,5 @@ class TFieldHeadings {
   std::string Name(std::size_t field) const;
   std::uint64_t Width(std::size_t field) const;
 
-  std::array<TField, kMaxFields> Fields{};
+  std::array<TField, kMaxFields> FFields{};
 };

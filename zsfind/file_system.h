@@ -22,7 +22,7 @@ class TReadFile {
   // window no one sees.
   bool Open(const std::string& path);
   // Whether the last Open refused the path for not being a file on a disk.
-  bool RefusedDevice() const { return Device; }
+  bool WasDeviceRefused() const { return FDevice; }
   // Bytes read, 0 at the end, -1 on a read error.
   long long Read(unsigned char* buffer, std::size_t size);
   std::optional<std::uint64_t> Size();
@@ -30,8 +30,8 @@ class TReadFile {
 
  private:
   friend class TFileView;
-  std::intptr_t Handle = -1;
-  bool Device = false;
+  std::intptr_t FHandle = -1;
+  bool FDevice = false;
 };
 
 #if !defined(_WIN32)
@@ -59,15 +59,15 @@ class TFileView {
   const unsigned char* Map(TReadFile& file, std::uint64_t offset, std::size_t size);
 
   // Whether a page of any view could not be read since ClearFailures.
-  static bool AnyFailed();
+  static bool HasAnyPageFailed();
   static void ClearFailures();
 
  private:
   void Release();
 
-  void* Address = nullptr;
-  std::size_t Size = 0;
-  int Slot = -1;  // of the guarded ranges
+  void* FAddress = nullptr;
+  std::size_t FSize = 0;
+  int FSlot = -1;  // of the guarded ranges
 };
 #endif
 
@@ -84,13 +84,13 @@ class TWriteFile {
   // in the buffer is copied there at once: the HTML result is written in many
   // small pieces.
   void Write(std::string_view data) {
-    if (data.size() < kBufferSize - Pending.size()) {
-      Pending.append(data);
+    if (data.size() < kBufferSize - FPending.size()) {
+      FPending.append(data);
     } else {
       WriteThrough(data);
     }
   }
-  std::uint64_t Offset() const { return Written + Pending.size(); }
+  std::uint64_t Offset() const { return FWritten + FPending.size(); }
   // Overwrites bytes already written (the count in a header).
   void WriteAt(std::uint64_t offset, std::string_view data);
   bool Close();
@@ -102,10 +102,10 @@ class TWriteFile {
   bool RawWrite(std::string_view data);
   bool RawWriteAt(std::uint64_t offset, std::string_view data);
 
-  std::intptr_t Handle = -1;
-  std::string Pending;
-  std::uint64_t Written = 0;
-  bool Failed = false;
+  std::intptr_t FHandle = -1;
+  std::string FPending;
+  std::uint64_t FWritten = 0;
+  bool FFailed = false;
 };
 
 // Holds a lock on a folder's results while it lives: one writer at a time
@@ -122,7 +122,7 @@ class TFolderLock {
   bool Lock(const std::string& folder);
 
  private:
-  std::intptr_t Handle = -1;
+  std::intptr_t FHandle = -1;
 };
 
 // Creates the folder when it is missing; true when it exists afterwards.

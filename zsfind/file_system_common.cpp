@@ -18,22 +18,22 @@ std::string ParentDirectory(std::string_view path) {
 void TWriteFile::WriteThrough(std::string_view data) {
   Flush();
   if (data.size() < kBufferSize) {
-    Pending.append(data);
+    FPending.append(data);
     return;
   }
-  if (!Failed) Failed = !RawWrite(data);
-  Written += data.size();
+  if (!FFailed) FFailed = !RawWrite(data);
+  FWritten += data.size();
 }
 
 void TWriteFile::Flush() {
-  if (!Pending.empty() && !Failed) {
-    Failed = !RawWrite(Pending);
-    Written += Pending.size();
+  if (!FPending.empty() && !FFailed) {
+    FFailed = !RawWrite(FPending);
+    FWritten += FPending.size();
   }
-  Pending.clear();
+  FPending.clear();
 }
 
 void TWriteFile::WriteAt(std::uint64_t offset, std::string_view data) {
   Flush();
-  if (!Failed) Failed = !RawWriteAt(offset, data);
+  if (!FFailed) FFailed = !RawWriteAt(offset, data);
 }

@@ -64,92 +64,92 @@ void InstallBusErrorHandler() {
 }  // namespace
 
 TReadFile::~TReadFile() {
-  if (Handle >= 0) close(Fd(Handle));
+  if (FHandle >= 0) close(Fd(FHandle));
 }
 
 bool TReadFile::Open(const std::string& path) {
   // O_NONBLOCK: opening a FIFO would wait for a writer (it changes nothing
   // for a regular file); O_NOCTTY: a terminal never becomes this process's.
-  Device = false;
+  FDevice = false;
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) return false;
   struct stat st {};
   const bool stated = fstat(fd, &st) == 0;
-  Device = stated && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode);
+  FDevice = stated && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode);
   if (!stated || !S_ISREG(st.st_mode)) {
     close(fd);
     return false;
   }
-  Handle = fd;
+  FHandle = fd;
   return true;
 }
 
 long long TReadFile::Read(unsigned char* buffer, std::size_t size) {
   for (;;) {
-    const ssize_t n = read(Fd(Handle), buffer, size);
+    const ssize_t n = read(Fd(FHandle), buffer, size);
     if (n >= 0 || errno != EINTR) return n;
   }
 }
 
 std::optional<std::uint64_t> TReadFile::Size() {
   struct stat st {};
-  if (fstat(Fd(Handle), &st) != 0) return std::nullopt;
+  if (fstat(Fd(FHandle), &st) != 0) return std::nullopt;
   return static_cast<std::uint64_t>(st.st_size);
 }
 
 bool TReadFile::Seek(std::uint64_t offset) {
-  return lseek(Fd(Handle), static_cast<off_t>(offset), SEEK_SET) >= 0;
+  return lseek(Fd(FHandle), static_cast<off_t>(offset), SEEK_SET) >= 0;
 }
 
 TFileView::~TFileView() { Release(); }
 
 void TFileView::Release() {
-  if (!Address) return;
-  GuardBegin[Slot] = 0;
-  GuardEnd[Slot] = 0;
-  munmap(Address, Size);
-  Address = nullptr;
+  if (!FAddress) return;
+  GuardBegin[FSlot] = 0;
+  GuardEnd[FSlot] = 0;
+  munmap(FAddress, FSize);
+  FAddress = nullptr;
 }
 
 const unsigned char* TFileView::Map(TReadFile& file, std::uint64_t offset, std::size_t size) {
   Release();
   InstallBusErrorHandler();
   // Populated at once: one call instead of a page fault per page.
-  void* view = mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, Fd(file.Handle),
+  void* view = mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, Fd(file.FHandle),
                     static_cast<off_t>(offset));
   if (view == MAP_FAILED) return nullptr;
   const auto begin = reinterpret_cast<std::uintptr_t>(view);
   // A free slot is claimed by its begin; its end (zero while free) follows.
-  for (Slot = 0; Slot < kGuardSlots; ++Slot) {
+  for (FSlot = 0; FSlot < kGuardSlots; ++FSlot) {
     std::uintptr_t free = 0;
-    if (GuardBegin[Slot].compare_exchange_strong(free, begin)) break;
+    if (GuardBegin[FSlot].compare_exchange_strong(free, begin)) break;
   }
-  if (Slot == kGuardSlots) {
+  if (FSlot == kGuardSlots) {
     munmap(view, size);
     return nullptr;
   }
-  GuardEnd[Slot] = begin + size;
-  Address = view;
-  Size = size;
+  GuardEnd[FSlot] = begin + size;
+  FAddress = view;
+  FSize = size;
   return static_cast<const unsigned char*>(view);
 }
 
-bool TFileView::AnyFailed() { return GuardFailed; }
+bool TFileView::HasAnyPageFailed() { return GuardFailed; }
 
 void TFileView::ClearFailures() { GuardFailed = false; }
 
 TWriteFile::~TWriteFile() {
-  if (Handle >= 0) close(Fd(Handle));
+  if (FHandle >= 0) close(Fd(FHandle));
 }
 
 bool TWriteFile::CreateNew(const std::string& path) {
-  Handle = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-  return Handle >= 0;
+  FHandle = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  return FHandle >= 0;
 }
 
 bool TWriteFile::RawWrite(std::string_view data) {
   while (!data.empty()) {
-    const ssize_t n = write(Fd(Handle), data.data(), data.size());
+    const ssize_t n = write(Fd(FHandle), data.data(), data.size());
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return false;
     data.remove_prefix(static_cast<std::size_t>(n));
@@ -158,20 +158,20 @@ bool TWriteFile::RawWrite(std::string_view data) {
 }
 
 bool TWriteFile::RawWriteAt(std::uint64_t offset, std::string_view data) {
-  return pwrite(Fd(Handle), data.data(), data.size(), static_cast<off_t>(offset)) ==
+  return pwrite(Fd(FHandle), data.data(), data.size(), static_cast<off_t>(offset)) ==
          static_cast<ssize_t>(data.size());
 }
 
 bool TWriteFile::Close() {
   Flush();
-  const bool closed = Handle >= 0 && close(Fd(Handle)) == 0;
-  Handle = -1;
-  return closed && !Failed;
+  const bool closed = FHandle >= 0 && close(Fd(FHandle)) == 0;
+  FHandle = -1;
+  return closed && !FFailed;
 }
 
 TFolderLock::~TFolderLock() {
   // Closing the folder releases its lock.
-  if (Handle >= 0) close(Fd(Handle));
+  if (FHandle >= 0) close(Fd(FHandle));
 }
 
 bool TFolderLock::Lock(const std::string& folder) {
@@ -183,7 +183,7 @@ bool TFolderLock::Lock(const std::string& folder) {
       return false;
     }
   }
-  Handle = fd;
+  FHandle = fd;
   return true;
 }
 

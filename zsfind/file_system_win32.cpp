@@ -43,7 +43,7 @@ std::string MutexName(const std::string& folder) {
 }  // namespace
 
 TReadFile::~TReadFile() {
-  if (Handle != -1) CloseHandle(H(Handle));
+  if (FHandle != -1) CloseHandle(H(FHandle));
 }
 
 bool TReadFile::Open(const std::string& path) {
@@ -52,46 +52,46 @@ bool TReadFile::Open(const std::string& path) {
   HANDLE file = CreateFileA(
       path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
       FILE_FLAG_SEQUENTIAL_SCAN | SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION, nullptr);
-  Device = file != INVALID_HANDLE_VALUE && GetFileType(file) != FILE_TYPE_DISK;
-  if (Device) CloseHandle(file);
-  Handle = Device ? -1 : FromHandle(file);
-  return Handle != -1;
+  FDevice = file != INVALID_HANDLE_VALUE && GetFileType(file) != FILE_TYPE_DISK;
+  if (FDevice) CloseHandle(file);
+  FHandle = FDevice ? -1 : FromHandle(file);
+  return FHandle != -1;
 }
 
 long long TReadFile::Read(unsigned char* buffer, std::size_t size) {
   DWORD n = 0;
   const DWORD wanted = static_cast<DWORD>(size < kMaxCall ? size : kMaxCall);
-  if (!ReadFile(H(Handle), buffer, wanted, &n, nullptr)) return -1;
+  if (!ReadFile(H(FHandle), buffer, wanted, &n, nullptr)) return -1;
   return n;
 }
 
 std::optional<std::uint64_t> TReadFile::Size() {
   LARGE_INTEGER size{};
-  if (!GetFileSizeEx(H(Handle), &size)) return std::nullopt;
+  if (!GetFileSizeEx(H(FHandle), &size)) return std::nullopt;
   return static_cast<std::uint64_t>(size.QuadPart);
 }
 
 bool TReadFile::Seek(std::uint64_t offset) {
   LARGE_INTEGER to{};
   to.QuadPart = static_cast<LONGLONG>(offset);
-  return SetFilePointerEx(H(Handle), to, nullptr, FILE_BEGIN) != 0;
+  return SetFilePointerEx(H(FHandle), to, nullptr, FILE_BEGIN) != 0;
 }
 
 TWriteFile::~TWriteFile() {
-  if (Handle != -1) CloseHandle(H(Handle));
+  if (FHandle != -1) CloseHandle(H(FHandle));
 }
 
 bool TWriteFile::CreateNew(const std::string& path) {
-  Handle = FromHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-  return Handle != -1;
+  FHandle = FromHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+  return FHandle != -1;
 }
 
 bool TWriteFile::RawWrite(std::string_view data) {
   while (!data.empty()) {
     DWORD n = 0;
     const DWORD wanted = static_cast<DWORD>(data.size() < kMaxCall ? data.size() : kMaxCall);
-    if (!WriteFile(H(Handle), data.data(), wanted, &n, nullptr) || n == 0) return false;
+    if (!WriteFile(H(FHandle), data.data(), wanted, &n, nullptr) || n == 0) return false;
     data.remove_prefix(n);
   }
   return true;
@@ -103,25 +103,25 @@ bool TWriteFile::RawWriteAt(std::uint64_t offset, std::string_view data) {
   at.OffsetHigh = static_cast<DWORD>(offset >> 32);
   DWORD n = 0;
   const bool written =
-      WriteFile(H(Handle), data.data(), static_cast<DWORD>(data.size()), &n, &at) &&
+      WriteFile(H(FHandle), data.data(), static_cast<DWORD>(data.size()), &n, &at) &&
       n == data.size();
   // A positioned write moves the file pointer of a synchronous handle; later
   // writes go on at the end.
   LARGE_INTEGER zero{};
-  return SetFilePointerEx(H(Handle), zero, nullptr, FILE_END) && written;
+  return SetFilePointerEx(H(FHandle), zero, nullptr, FILE_END) && written;
 }
 
 bool TWriteFile::Close() {
   Flush();
-  const bool closed = Handle != -1 && CloseHandle(H(Handle));
-  Handle = -1;
-  return closed && !Failed;
+  const bool closed = FHandle != -1 && CloseHandle(H(FHandle));
+  FHandle = -1;
+  return closed && !FFailed;
 }
 
 TFolderLock::~TFolderLock() {
-  if (Handle == -1) return;
-  ReleaseMutex(H(Handle));
-  CloseHandle(H(Handle));
+  if (FHandle == -1) return;
+  ReleaseMutex(H(FHandle));
+  CloseHandle(H(FHandle));
 }
 
 bool TFolderLock::Lock(const std::string& folder) {
@@ -133,7 +133,7 @@ bool TFolderLock::Lock(const std::string& folder) {
     CloseHandle(mutex);
     return false;
   }
-  Handle = reinterpret_cast<std::intptr_t>(mutex);
+  FHandle = reinterpret_cast<std::intptr_t>(mutex);
   return true;
 }
 

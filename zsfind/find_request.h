@@ -9,7 +9,10 @@
 #include <string>
 #include <string_view>
 
-// Exit codes.
+// Exit codes. The help and the variant list, written as asked, end with
+// kExitShown: 0, as callers expect of --help, though no search found anything.
+inline constexpr int kExitShown = 0;
+// A search ends with one of these.
 inline constexpr int kExitFound = 0;
 inline constexpr int kExitNotFound = 1;
 inline constexpr int kExitBadRequest = 2;

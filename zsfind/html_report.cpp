@@ -242,9 +242,9 @@ std::uint64_t THtmlReport::KeptBytes() {
 }
 
 void THtmlReport::WriteHeader(const TQuery& query, bool newFile) {
-  Heads.clear();
-  Fields.Clear();
-  Years.Clear();
+  FHeads.clear();
+  FFields.Clear();
+  FYears.Clear();
   TWriteFile& out = Out();
   if (newFile) out.Write(kDocumentHead);
   out.Write("<section>\r\n<h2>");
@@ -263,19 +263,19 @@ void THtmlReport::WriteHeader(const TQuery& query, bool newFile) {
   out.Write(zsmsg::CompareName(query.Compare));
   out.Write("<br>\r\n");
   out.Write(zsmsg::kEncoding);
-  Encoding = ReserveField(kEncodingWidth);
+  FEncoding = ReserveField(kEncodingWidth);
   out.Write("<br>\r\n");
   out.Write(zsmsg::kCount);
   out.Write("<b>");
-  Count = ReserveField(kCountWidth);
+  FCount = ReserveField(kCountWidth);
   out.Write("</b></p>\r\n");
   // The chart needs every record's year: it is filled in at the end.
-  Chart = ReserveField(TYearChart::kMaxSize);
+  FChart = ReserveField(TYearChart::kMaxSize);
   out.Write("\r\n");
 }
 
 void THtmlReport::Record(const TFoundRecord& record) {
-  Years.Add(record.ShiftJis);
+  FYears.Add(record.ShiftJis);
   StartRecord();
   TWriteFile& out = Out();
   const auto write = [&](std::string_view piece) { out.Write(piece); };
@@ -288,8 +288,8 @@ void THtmlReport::Record(const TFoundRecord& record) {
   }
   // A row with more fields than the open table's heading covers starts a
   // table whose heading covers them.
-  const std::size_t fields = Fields.Add(record.ShiftJis);
-  if (fields > TableFields) StartTable(fields);
+  const std::size_t fields = FFields.Add(record.ShiftJis);
+  if (fields > FTableFields) StartTable(fields);
   out.Write("<tr><td>");
   EscapeTo(record.Text, record.Coding, &record.Hits, true, write);
   out.Write("</td></tr>\r\n");
@@ -298,35 +298,35 @@ void THtmlReport::Record(const TFoundRecord& record) {
 // Opens the section's rows with its first record, and a new chunk after
 // every kChunkRecords.
 void THtmlReport::StartRecord() {
-  if (!InRows) {
+  if (!FInRows) {
     Out().Write("<div class=\"rs\">\r\n<div class=\"k\">\r\n");
-  } else if (ChunkRecords == kChunkRecords) {
+  } else if (FChunkRecords == kChunkRecords) {
     EndTable();
     Out().Write("</div>\r\n<div class=\"k\">\r\n");
-    ChunkRecords = 0;
+    FChunkRecords = 0;
   }
-  InRows = true;
-  ++ChunkRecords;
+  FInRows = true;
+  ++FChunkRecords;
 }
 
 void THtmlReport::StartTable(std::size_t fields) {
   EndTable();
   Out().Write("<table class=\"r\">\r\n");
-  Heads.push_back({ReserveField(TFieldHeadings::MaxSize(fields)), fields});
+  FHeads.push_back({ReserveField(TFieldHeadings::MaxSize(fields)), fields});
   Out().Write("\r\n<tbody>\r\n");
-  TableFields = fields;
+  FTableFields = fields;
 }
 
 void THtmlReport::EndTable() {
-  if (TableFields > 0) Out().Write("</tbody>\r\n</table>\r\n");
-  TableFields = 0;
+  if (FTableFields > 0) Out().Write("</tbody>\r\n</table>\r\n");
+  FTableFields = 0;
 }
 
 void THtmlReport::EndRows() {
   EndTable();
-  if (InRows) Out().Write("</div>\r\n</div>\r\n");
-  InRows = false;
-  ChunkRecords = 0;
+  if (FInRows) Out().Write("</div>\r\n</div>\r\n");
+  FInRows = false;
+  FChunkRecords = 0;
 }
 
 void THtmlReport::Remark(std::string_view kind, std::string_view label, std::string_view message) {
@@ -345,17 +345,17 @@ void THtmlReport::Note(std::string_view message) { Remark("n", zsmsg::kNote, mes
 
 void THtmlReport::WriteFooter(const TSearchSummary& summary) {
   EndRows();
-  const std::string chart = Years.Html();
-  if (chart.size() <= TYearChart::kMaxSize) Fill(Chart, chart);
+  const std::string chart = FYears.Html();
+  if (chart.size() <= TYearChart::kMaxSize) Fill(FChart, chart);
   // The tables of a section mostly have the same number of fields.
   std::string row;
   std::size_t rowFields = 0;
-  for (const THead& head : Heads) {
-    if (head.Fields != rowFields) row = Fields.Html(rowFields = head.Fields);
+  for (const THead& head : FHeads) {
+    if (head.Fields != rowFields) row = FFields.Html(rowFields = head.Fields);
     if (row.size() <= head.Field.Width) Fill(head.Field, row);
   }
-  Fill(Count, CountText(summary.Count));
-  if (summary.Encoding) Fill(Encoding, EncodingName(*summary.Encoding));
+  Fill(FCount, CountText(summary.Count));
+  if (summary.Encoding) Fill(FEncoding, EncodingName(*summary.Encoding));
   Out().Write("</section>\r\n");
   Out().Write(kDocumentTail);
 }

@@ -48,13 +48,13 @@ class THtmlReport : public TReport {
   void EndRows();
   void Remark(std::string_view kind, std::string_view label, std::string_view message);
 
-  bool InRows = false;           // the section's rows are open
-  std::size_t ChunkRecords = 0;  // records in the open chunk
-  std::size_t TableFields = 0;   // fields the open table's heading covers; 0: no table
-  std::vector<THead> Heads;
-  TFieldHeadings Fields;
-  TYearChart Years;
-  TField Count, Encoding, Chart;
+  bool FInRows = false;           // the section's rows are open
+  std::size_t FChunkRecords = 0;  // records in the open chunk
+  std::size_t FTableFields = 0;   // fields the open table's heading covers; 0: no table
+  std::vector<THead> FHeads;
+  TFieldHeadings FFields;
+  TYearChart FYears;
+  TField FCount, FEncoding, FChart;
 };
 
 // Text as HTML text in the Shift_JIS page: markup characters escaped, bytes

@@ -2,7 +2,7 @@
 
 #include "zs_version.h"
 #include "zsfind/file_system.h"
-#include "zsfind/launcher_values.h"
+#include "zsfind/options.h"
 #include "zsfind/zsfind_app.h"
 
 #include <cstdlib>

@@ -34,6 +34,13 @@ void ApplyMode(const std::string& mode, TOptions& options) {
   }
 }
 
+std::string WithoutEnclosingQuotes(std::string value) {
+  if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+    value = value.substr(1, value.size() - 2);
+  }
+  return value;
+}
+
 }  // namespace
 
 TOptions ParseOptions(const std::vector<std::string>& args) {
@@ -121,3 +128,14 @@ const std::string_view kUsage =
     "結果のフォルダーがなければ作ります。不正な入力でも、問題を記した結果を書きます。\n"
     "終了コード: 0 該当あり、1 該当なし、2 検索語・引数の誤り、\n"
     "            3 データベースを読めない、4 結果を書けない、5 メモリー不足。\n";
+
+std::vector<std::string> WithLauncherValues(std::vector<std::string> args,
+                                            const TVariableLookup& lookup) {
+  if (args.empty() || args.back() != kEnvArgs) return args;
+  args.back() = "--";
+  for (const char* name : kScriptVariables) {
+    const char* value = lookup(name);
+    args.push_back(WithoutEnclosingQuotes(value != nullptr ? value : ""));
+  }
+  return args;
+}

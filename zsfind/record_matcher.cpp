@@ -62,10 +62,10 @@ std::string_view RecordAround(const unsigned char* begin, const unsigned char* e
 }
 
 TRecordMatcher::TRecordMatcher(std::vector<TWordPattern> words)
-    : Patterns(std::move(words)),
-      TextCoding(Patterns.front().Fold().Coding()),
-      Scanner({{'\n', 0, '\n'}}) {
-  if (Patterns.size() == 2 && Patterns[0].SameAs(Patterns[1])) Patterns.pop_back();
+    : FPatterns(std::move(words)),
+      FTextCoding(FPatterns.front().Fold().Coding()),
+      FScanner({{'\n', 0, '\n'}}) {
+  if (FPatterns.size() == 2 && FPatterns[0].SameAs(FPatterns[1])) FPatterns.pop_back();
   Tune({});
 }
 
@@ -74,8 +74,8 @@ void TRecordMatcher::Tune(std::string_view sample) {
   std::vector<std::size_t> counts(256, 0);
   for (const char c : sample) ++counts[static_cast<unsigned char>(c)];
   std::vector<TAnchor> candidates;
-  for (std::size_t i = 0; i < Patterns.size(); ++i) {
-    TWordPattern& word = Patterns[i];
+  for (std::size_t i = 0; i < FPatterns.size(); ++i) {
+    TWordPattern& word = FPatterns[i];
     word.Tune(counts);
     for (const std::string_view run : word.LiteralRuns()) {
       AddLiteralAnchors(run, word.Bytes().size() <= kMaxForm && run == word.Bytes() ? i : kNone,
@@ -102,10 +102,10 @@ void TRecordMatcher::Tune(std::string_view sample) {
     const double cost = Cost(candidate, sample, best);
     if (cost < best) {
       best = cost;
-      Anchor = std::move(candidate);
+      FAnchor = std::move(candidate);
     }
   }
-  Scanner = TByteScanner(Anchor.Pairs);
+  FScanner = TByteScanner(FAnchor.Pairs);
 }
 
 // The run's first kMaxForm bytes: each of its rarest bytes alone, and each
@@ -182,13 +182,13 @@ const unsigned char* TRecordMatcher::FormStart(const TAnchor& anchor, const unsi
 }
 
 bool TRecordMatcher::RecordMatches(std::string_view record, std::size_t proven) const {
-  for (std::size_t i = 0; i < Patterns.size(); ++i) {
-    if (i != proven && !Patterns[i].OccursIn(record)) return false;
+  for (std::size_t i = 0; i < FPatterns.size(); ++i) {
+    if (i != proven && !FPatterns[i].OccursIn(record)) return false;
   }
   return true;
 }
 
 void TRecordMatcher::MarkHits(std::string_view record, THitMask& mask) const {
   mask.Reset(record.size());
-  for (const TWordPattern& word : Patterns) word.MarkHits(record, mask);
+  for (const TWordPattern& word : FPatterns) word.MarkHits(record, mask);
 }

@@ -17,7 +17,7 @@ class TRecordMatcher {
   // One or two words, in one coding; a second word equal to the first is dropped.
   explicit TRecordMatcher(std::vector<TWordPattern> words);
 
-  TCharCoding Coding() const { return TextCoding; }
+  TCharCoding Coding() const { return FTextCoding; }
 
   // Chooses the anchor that stops least often in a sample of the text.
   void Tune(std::string_view sample);
@@ -60,10 +60,10 @@ class TRecordMatcher {
   static const unsigned char* FormStart(const TAnchor& anchor, const unsigned char* hit,
                                         const unsigned char* begin, const unsigned char* end);
 
-  std::vector<TWordPattern> Patterns;
-  TCharCoding TextCoding;
-  TAnchor Anchor;
-  TByteScanner Scanner;
+  std::vector<TWordPattern> FPatterns;
+  TCharCoding FTextCoding;
+  TAnchor FAnchor;
+  TByteScanner FScanner;
 };
 
 // The last '\n' in [begin, end), or null.
@@ -79,19 +79,19 @@ const unsigned char* TRecordMatcher::ForEachMatch(const unsigned char* begin,
                                                   const unsigned char* end,
                                                   TOnMatch onMatch) const {
   const unsigned char* pos = begin;  // the first record not yet compared
-  TCharBoundary boundary(TextCoding, begin);
+  TCharBoundary boundary(FTextCoding, begin);
   for (const unsigned char* from = begin; from < end;) {
-    const unsigned char* hit = Scanner.Find(from, end);
+    const unsigned char* hit = FScanner.Find(from, end);
     if (hit == end) return end;
-    const unsigned char* start = FormStart(Anchor, hit, pos, end);
+    const unsigned char* start = FormStart(FAnchor, hit, pos, end);
     if (!start || !boundary.IsBoundary(start)) {
       from = hit + 1;
       continue;
     }
     const std::string_view record = RecordAround(pos, end, start, &pos);
-    if (RecordMatches(record, Anchor.Proves) && !onMatch(record)) return pos;
+    if (RecordMatches(record, FAnchor.Proves) && !onMatch(record)) return pos;
     from = pos;
-    boundary = TCharBoundary(TextCoding, pos);
+    boundary = TCharBoundary(FTextCoding, pos);
   }
   return end;
 }

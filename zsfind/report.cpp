@@ -9,31 +9,31 @@ std::string CountText(std::optional<std::uint64_t> count) {
 }
 
 bool TReport::Begin(const TQuery& query) {
-  Kept = Append ? KeptBytes() : 0;
-  Started = StartSection(query);
-  if (Started) {
+  FKept = FAppend ? KeptBytes() : 0;
+  FStarted = StartSection(query);
+  if (FStarted) {
     Problem(zsmsg::kUnfinished);
-    Started = Finish({}) && StartSection(query);
+    FStarted = Finish({}) && StartSection(query);
   }
-  if (!Started) RemoveFile(Target());
-  return Started;
+  if (!FStarted) RemoveFile(Target());
+  return FStarted;
 }
 
 // The earlier sections, then this one's header. A target that is gone or
 // shorter than it was cannot be appended to: a new document starts instead.
 bool TReport::StartSection(const TQuery& query) {
-  if (!File.Start(Kept)) {
-    if (Kept == 0) return false;
-    Kept = 0;
-    if (!File.Start(0)) return false;
+  if (!FFile.Start(FKept)) {
+    if (FKept == 0) return false;
+    FKept = 0;
+    if (!FFile.Start(0)) return false;
   }
-  WriteHeader(query, Kept == 0);
+  WriteHeader(query, FKept == 0);
   return true;
 }
 
 bool TReport::Finish(const TSearchSummary& summary) {
   WriteFooter(summary);
-  return File.Commit();
+  return FFile.Commit();
 }
 
 TReport::TField TReport::ReserveField(std::size_t width) {
@@ -53,4 +53,4 @@ void TReport::Fill(const TField& field, std::string_view text) {
   Out().WriteAt(field.Offset, text.substr(0, length));
 }
 
-bool TReport::End(const TSearchSummary& summary) { return Started && Finish(summary); }
+bool TReport::End(const TSearchSummary& summary) { return FStarted && Finish(summary); }

@@ -33,7 +33,7 @@ struct TSearchSummary {
 
 class TReport {
  public:
-  TReport(std::string target, bool append) : File(std::move(target)), Append(append) {}
+  TReport(std::string target, bool append) : FFile(std::move(target)), FAppend(append) {}
   virtual ~TReport() = default;
 
   // Puts the unfinished section in place of the result (or after the earlier
@@ -47,7 +47,7 @@ class TReport {
   // Fills in the summary and replaces the result; false when it could not be
   // written (the unfinished section stays).
   bool End(const TSearchSummary& summary);
-  const std::string& Target() const { return File.Target(); }
+  const std::string& Target() const { return FFile.Target(); }
 
  protected:
   // Blanks in the header, filled in at the end.
@@ -64,16 +64,16 @@ class TReport {
   TField ReserveField(std::size_t width);
   // The text, cut to whole characters where it is wider than the field.
   void Fill(const TField& field, std::string_view text);
-  TWriteFile& Out() { return File.Out(); }
+  TWriteFile& Out() { return FFile.Out(); }
 
  private:
   bool StartSection(const TQuery& query);
   bool Finish(const TSearchSummary& summary);
 
-  TResultFile File;
-  bool Append;
-  std::uint64_t Kept = 0;
-  bool Started = false;
+  TResultFile FFile;
+  bool FAppend;
+  std::uint64_t FKept = 0;
+  bool FStarted = false;
 };
 
 // The count as the header shows it: "3 件", or that the search could not run.

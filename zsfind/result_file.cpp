@@ -73,24 +73,24 @@ TResultFile::~TResultFile() { Discard(); }
 
 bool TResultFile::Start(std::uint64_t keep) {
   Discard();
-  const std::string folder = ParentDirectory(TargetPath);
+  const std::string folder = ParentDirectory(FTargetPath);
   if (!folder.empty()) MakeDirectories(folder);
   // A name that is taken (by chance, or by a file put there) is not used.
-  for (int attempt = 0; attempt < 8 && TempPath.empty(); ++attempt) {
-    const auto name = TemporaryName(TargetPath);
+  for (int attempt = 0; attempt < 8 && FTempPath.empty(); ++attempt) {
+    const auto name = TemporaryName(FTargetPath);
     if (!name) break;
-    if (File.emplace().CreateNew(*name)) TempPath = *name;
+    if (FFile.emplace().CreateNew(*name)) FTempPath = *name;
   }
-  if (TempPath.empty()) return false;
-  if (keep == 0 || CopyStart(TargetPath, keep, *File)) return true;
+  if (FTempPath.empty()) return false;
+  if (keep == 0 || CopyStart(FTargetPath, keep, *FFile)) return true;
   Discard();
   return false;
 }
 
 bool TResultFile::Commit() {
-  const bool written = !TempPath.empty() && File->Close();
-  if (written && MoveReplacing(TempPath, TargetPath)) {
-    TempPath.clear();
+  const bool written = !FTempPath.empty() && FFile->Close();
+  if (written && MoveReplacing(FTempPath, FTargetPath)) {
+    FTempPath.clear();
     return true;
   }
   Discard();
@@ -98,10 +98,10 @@ bool TResultFile::Commit() {
 }
 
 void TResultFile::Discard() {
-  if (TempPath.empty()) return;
-  File->Close();
-  RemoveFile(TempPath);
-  TempPath.clear();
+  if (FTempPath.empty()) return;
+  FFile->Close();
+  RemoveFile(FTempPath);
+  FTempPath.clear();
 }
 
 TResultLocks::TResultLocks(const std::vector<std::string>& targets) {
@@ -116,7 +116,7 @@ TResultLocks::TResultLocks(const std::vector<std::string>& targets) {
     auto lock = std::make_unique<TFolderLock>();
     if (!lock->Lock(folder)) continue;
     RemoveLeftovers(folder);
-    Locks.push_back(std::move(lock));
+    FLocks.push_back(std::move(lock));
   }
 }
 

@@ -14,18 +14,18 @@
 
 class TResultFile {
  public:
-  explicit TResultFile(std::string target) : TargetPath(std::move(target)) {}
+  explicit TResultFile(std::string target) : FTargetPath(std::move(target)) {}
   TResultFile(const TResultFile&) = delete;
   TResultFile& operator=(const TResultFile&) = delete;
   ~TResultFile();
 
-  const std::string& Target() const { return TargetPath; }
+  const std::string& Target() const { return FTargetPath; }
   // Creates the target's folder when missing and a new temporary file that
   // starts with the first `keep` bytes of the current target. False when
   // either cannot be done, the target being shorter than `keep` included
   // (gone or cut short meanwhile): nothing is left behind then.
   bool Start(std::uint64_t keep);
-  TWriteFile& Out() { return *File; }
+  TWriteFile& Out() { return *FFile; }
   // Replaces the target with what was written since Start. False when it
   // cannot: the temporary file is removed and the target left as it was.
   bool Commit();
@@ -33,9 +33,9 @@ class TResultFile {
  private:
   void Discard();
 
-  std::string TargetPath;
-  std::string TempPath;  // empty while no temporary file exists
-  std::optional<TWriteFile> File;
+  std::string FTargetPath;
+  std::string FTempPath;  // empty while no temporary file exists
+  std::optional<TWriteFile> FFile;
 };
 
 // Holds the locks of the folders the given results lie in, creating the
@@ -48,7 +48,7 @@ class TResultLocks {
   explicit TResultLocks(const std::vector<std::string>& targets);
 
  private:
-  std::vector<std::unique_ptr<TFolderLock>> Locks;
+  std::vector<std::unique_ptr<TFolderLock>> FLocks;
 };
 
 // The size of a file, if it exists and can be read.

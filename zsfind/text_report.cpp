@@ -43,7 +43,7 @@ void TTextReport::WriteHeader(const TQuery& query, bool) {
   out.Write(zsmsg::CompareName(query.Compare));
   out.Write(kGap);
   out.Write(zsmsg::kCount);
-  Summary = ReserveField(kSummaryWidth);
+  FSummary = ReserveField(kSummaryWidth);
   out.Write(kLineEnd);
 }
 
@@ -64,5 +64,5 @@ void TTextReport::Note(std::string_view message) { Line(zsmsg::kNote, message); 
 
 void TTextReport::WriteFooter(const TSearchSummary& summary) {
   Out().Write(kLineEnd);
-  Fill(Summary, SummaryText(summary));
+  Fill(FSummary, SummaryText(summary));
 }

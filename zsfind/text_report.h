@@ -21,7 +21,7 @@ class TTextReport : public TReport {
  private:
   void Line(std::string_view label, std::string_view message);
 
-  TField Summary;
+  TField FSummary;
 };
 
 // The header's summary: the count, the encoding and how many characters are

@@ -13,14 +13,14 @@ bool IsLowSurrogate(char32_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
 }  // namespace
 
 char32_t TUtf16Reader::Unit(std::size_t at) const {
-  return BigEndian ? Raw[at] << 8 | Raw[at + 1] : Raw[at + 1] << 8 | Raw[at];
+  return FBigEndian ? FRaw[at] << 8 | FRaw[at + 1] : FRaw[at + 1] << 8 | FRaw[at];
 }
 
 // Reads a block and converts what it completes; false on a read error.
 bool TUtf16Reader::Convert() {
-  const long long n = Source(Raw.data() + Kept, Raw.size() - Kept);
+  const long long n = FSource(FRaw.data() + FKept, FRaw.size() - FKept);
   if (n < 0) return false;
-  const std::size_t end = Kept + static_cast<std::size_t>(n);
+  const std::size_t end = FKept + static_cast<std::size_t>(n);
   const bool last = n == 0;
   std::size_t at = 0;
   for (; end - at >= 2; at += 2) {
@@ -31,31 +31,31 @@ bool TUtf16Reader::Convert() {
       at += 2;
     } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
       c = 0xFFFD;
-      ++InvalidUnits;
+      ++FInvalidUnits;
     }
-    AppendUtf8(Pending, c);
+    AppendUtf8(FPending, c);
   }
   if (last && at < end) {
-    AppendUtf8(Pending, 0xFFFD);  // an odd byte at the end
-    ++InvalidUnits;
+    AppendUtf8(FPending, 0xFFFD);  // an odd byte at the end
+    ++FInvalidUnits;
     at = end;
   }
-  Kept = end - at;
-  std::memmove(Raw.data(), Raw.data() + at, Kept);
-  Ended = last;
+  FKept = end - at;
+  std::memmove(FRaw.data(), FRaw.data() + at, FKept);
+  FEnded = last;
   return true;
 }
 
 // Gives what one block converts to, at most: converting ahead would only
 // hold a copy of what the caller's buffer holds anyway.
 long long TUtf16Reader::Read(unsigned char* buffer, std::size_t size) {
-  while (Pending.size() == Taken && !Ended) {
-    Pending.erase(0, Taken);
-    Taken = 0;
+  while (FPending.size() == FTaken && !FEnded) {
+    FPending.erase(0, FTaken);
+    FTaken = 0;
     if (!Convert()) return -1;
   }
-  const std::size_t n = std::min(size, Pending.size() - Taken);
-  std::memcpy(buffer, Pending.data() + Taken, n);
-  Taken += n;
+  const std::size_t n = std::min(size, FPending.size() - FTaken);
+  std::memcpy(buffer, FPending.data() + FTaken, n);
+  FTaken += n;
   return static_cast<long long>(n);
 }

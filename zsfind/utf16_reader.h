@@ -16,23 +16,23 @@ using TReadBytes = std::function<long long(unsigned char* buffer, std::size_t si
 
 class TUtf16Reader {
  public:
-  TUtf16Reader(TReadBytes read, bool bigEndian) : Source(std::move(read)), BigEndian(bigEndian) {}
+  TUtf16Reader(TReadBytes read, bool bigEndian) : FSource(std::move(read)), FBigEndian(bigEndian) {}
 
   // As TReadBytes, with UTF-8 bytes.
   long long Read(unsigned char* buffer, std::size_t size);
 
-  std::uint64_t Invalid() const { return InvalidUnits; }
+  std::uint64_t Invalid() const { return FInvalidUnits; }
 
  private:
   bool Convert();
   char32_t Unit(std::size_t at) const;
 
-  TReadBytes Source;
-  bool BigEndian;
-  std::vector<unsigned char> Raw = std::vector<unsigned char>(64 * 1024);
-  std::size_t Kept = 0;  // raw bytes that wait for the rest of their character
-  std::string Pending;   // converted bytes, from Taken on not yet read
-  std::size_t Taken = 0;
-  bool Ended = false;
-  std::uint64_t InvalidUnits = 0;
+  TReadBytes FSource;
+  bool FBigEndian;
+  std::vector<unsigned char> FRaw = std::vector<unsigned char>(64 * 1024);
+  std::size_t FKept = 0;  // raw bytes that wait for the rest of their character
+  std::string FPending;   // converted bytes, from FTaken on not yet read
+  std::size_t FTaken = 0;
+  bool FEnded = false;
+  std::uint64_t FInvalidUnits = 0;
 };

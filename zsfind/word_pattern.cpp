@@ -11,6 +11,16 @@ const unsigned char* Unsigned(std::string_view s) {
   return reinterpret_cast<const unsigned char*>(s.data());
 }
 
+// The step of Knuth-Morris-Pratt: how much of `word` is matched after
+// `symbol`, when `matched` of it was before; borders[i] is the longest proper
+// border of the word's first i + 1 symbols (as far as `matched` needs it).
+template <typename TSequence, typename TSymbol>
+std::size_t MatchedAfter(const TSequence& word, const std::vector<std::size_t>& borders,
+                         std::size_t matched, TSymbol symbol) {
+  while (matched > 0 && symbol != word[matched]) matched = borders[matched - 1];
+  return symbol == word[matched] ? matched + 1 : matched;
+}
+
 // The Knuth-Morris-Pratt table of a sequence: for each prefix, the length of
 // its longest proper prefix that is also its suffix.
 template <typename TSequence>
@@ -18,8 +28,7 @@ std::vector<std::size_t> BordersOf(const TSequence& s) {
   std::vector<std::size_t> borders(s.size(), 0);
   std::size_t k = 0;
   for (std::size_t i = 1; i < s.size(); ++i) {
-    while (k > 0 && s[i] != s[k]) k = borders[k - 1];
-    if (s[i] == s[k]) ++k;
+    k = MatchedAfter(s, borders, k, s[i]);
     borders[i] = k;
   }
   return borders;
@@ -33,61 +42,61 @@ bool IsUsableWord(std::string_view word) {
 }
 
 TWordPattern::TWordPattern(std::string_view word, TCompare compare, TCharCoding coding)
-    : Word(word), Reading(&TCharFold::Of(coding, compare)), Mode(compare) {
+    : FWord(word), FReading(&TCharFold::Of(coding, compare)), FMode(compare) {
   const unsigned char* begin = Unsigned(word);
   const unsigned char* end = begin + word.size();
   for (const unsigned char* p = begin; p < end;) {
-    const TFoldedChar c = Reading->Read(p, end);
-    Folded.push_back(c.Code);
+    const TFoldedChar c = FReading->Read(p, end);
+    FFolded.push_back(c.Code);
     const auto at = static_cast<std::size_t>(p - begin);
     p += c.Length;
-    if (compare != TCompare::Exact && !Reading->IsLiteral(c.Code)) {
-      Literal = false;
-    } else if (!Runs.empty() && Runs.back().End == at) {
-      Runs.back().End += c.Length;
+    if (compare != TCompare::Exact && !FReading->IsLiteral(c.Code)) {
+      FLiteral = false;
+    } else if (!FRuns.empty() && FRuns.back().End == at) {
+      FRuns.back().End += c.Length;
     } else {
-      Runs.push_back({at, at + c.Length});
+      FRuns.push_back({at, at + c.Length});
     }
   }
-  Borders = Literal ? BordersOf(Word) : BordersOf(Folded);
-  if (Literal) {
+  FBorders = FLiteral ? BordersOf(FWord) : BordersOf(FFolded);
+  if (FLiteral) {
     Tune(std::vector<std::size_t>(256, 0));
     return;
   }
-  Finder.emplace(PairsOf(Reading->EncodingsOf(Folded[0])));
+  FFinder.emplace(PairsOf(FReading->EncodingsOf(FFolded[0])));
 }
 
 void TWordPattern::Tune(const std::vector<std::size_t>& counts) {
-  if (!Literal) return;
+  if (!FLiteral) return;
   // The rarest of the first bytes, found with memchr: records are short, and
   // it is quickest where there is little to scan.
   constexpr std::size_t kSpan = 32;
   std::size_t rarest = 0;
-  for (std::size_t i = 1; i < std::min(Word.size(), kSpan); ++i) {
-    if (counts[static_cast<unsigned char>(Word[i])] <
-        counts[static_cast<unsigned char>(Word[rarest])]) {
+  for (std::size_t i = 1; i < std::min(FWord.size(), kSpan); ++i) {
+    if (counts[static_cast<unsigned char>(FWord[i])] <
+        counts[static_cast<unsigned char>(FWord[rarest])]) {
       rarest = i;
     }
   }
-  const auto b = static_cast<unsigned char>(Word[rarest]);
-  Finder.emplace(std::vector<TBytePair>{{b, 0, b}});
-  FinderOffset = rarest;
+  const auto b = static_cast<unsigned char>(FWord[rarest]);
+  FFinder.emplace(std::vector<TBytePair>{{b, 0, b}});
+  FFinderOffset = rarest;
 }
 
 std::vector<std::string_view> TWordPattern::LiteralRuns() const {
   std::vector<std::string_view> runs;
-  for (const THit& run : Runs) {
-    runs.push_back(std::string_view(Word).substr(run.Begin, run.End - run.Begin));
+  for (const TByteRange& run : FRuns) {
+    runs.push_back(std::string_view(FWord).substr(run.Begin, run.End - run.Begin));
   }
   return runs;
 }
 
 bool TWordPattern::SameAs(const TWordPattern& other) const {
-  return Mode == TCompare::Exact ? Word == other.Word : Folded == other.Folded;
+  return FMode == TCompare::Exact ? FWord == other.FWord : FFolded == other.FFolded;
 }
 
 bool TWordPattern::OccursIn(std::string_view record) const {
-  if (!Literal) return OccursFolded(record);
+  if (!FLiteral) return OccursFolded(record);
   bool found = false;
   Scan(record, [&](std::size_t, std::size_t) {
     found = true;
@@ -96,16 +105,14 @@ bool TWordPattern::OccursIn(std::string_view record) const {
   return found;
 }
 
-void TWordPattern::CollectHits(std::string_view record, std::vector<THit>& hits) const {
-  Scan(record, [&](std::size_t begin, std::size_t end) {
-    hits.push_back({begin, end});
-    return true;
-  });
+void TWordPattern::ForEachHit(std::string_view record,
+                              const std::function<bool(std::size_t, std::size_t)>& onHit) const {
+  Scan(record, onHit);
 }
 
 void TWordPattern::MarkHits(std::string_view record, THitMask& mask) const {
   mask.NextWord();
-  Scan(record, [&](std::size_t begin, std::size_t end) {
+  ForEachHit(record, [&](std::size_t begin, std::size_t end) {
     mask.Mark(begin, end);
     return true;
   });
@@ -113,7 +120,7 @@ void TWordPattern::MarkHits(std::string_view record, THitMask& mask) const {
 
 template <typename TOnHit>
 void TWordPattern::Scan(std::string_view record, TOnHit onHit) const {
-  if (Literal) {
+  if (FLiteral) {
     ScanBytes(record, onHit);
   } else {
     ScanFolded(record, onHit);
@@ -127,20 +134,20 @@ void TWordPattern::Scan(std::string_view record, TOnHit onHit) const {
 // whatever the text, then searches the rest.
 template <typename TOnHit>
 void TWordPattern::ScanBytes(std::string_view record, TOnHit onHit) const {
-  const std::size_t length = Word.size();
+  const std::size_t length = FWord.size();
   if (record.size() < length) return;
   const unsigned char* begin = Unsigned(record);
   const unsigned char* end = begin + record.size();
   const unsigned char* last = end - length;  // where the last occurrence could start
-  TCharBoundary boundary(Reading->Coding(), begin);
+  TCharBoundary boundary(FReading->Coding(), begin);
   std::size_t budget = 4 * record.size() + 64;
   for (const unsigned char* from = begin; from <= last;) {
     if (budget < length) return ScanBytesFrom(from, record, boundary, onHit);
-    const unsigned char* hit = Finder->Find(from + FinderOffset, end);
-    if (hit == end || hit - FinderOffset > last) return;
-    const unsigned char* start = hit - FinderOffset;
+    const unsigned char* hit = FFinder->Find(from + FFinderOffset, end);
+    if (hit == end || hit - FFinderOffset > last) return;
+    const unsigned char* start = hit - FFinderOffset;
     budget -= length;
-    if (std::memcmp(start, Word.data(), length) == 0 && boundary.IsBoundary(start) &&
+    if (std::memcmp(start, FWord.data(), length) == 0 && boundary.IsBoundary(start) &&
         !onHit(static_cast<std::size_t>(start - begin),
                static_cast<std::size_t>(start + length - begin))) {
       return;
@@ -156,8 +163,8 @@ void TWordPattern::ScanBytesFrom(const unsigned char* from, std::string_view rec
                                  TCharBoundary& boundary, TOnHit onHit) const {
   const unsigned char* begin = Unsigned(record);
   const unsigned char* end = begin + record.size();
-  const unsigned char* word = Unsigned(Word);
-  const std::size_t length = Word.size();
+  const unsigned char* word = Unsigned(FWord);
+  const std::size_t length = FWord.size();
   std::size_t matched = 0;
   for (const unsigned char* p = from; p < end; ++p) {
     if (matched == 0) {
@@ -165,15 +172,14 @@ void TWordPattern::ScanBytesFrom(const unsigned char* from, std::string_view rec
           std::memchr(p, word[0], static_cast<std::size_t>(end - p)));
       if (!p) return;
     }
-    while (matched > 0 && *p != word[matched]) matched = Borders[matched - 1];
-    if (*p == word[matched]) ++matched;
+    matched = MatchedAfter(word, FBorders, matched, *p);
     if (matched < length) continue;
     const unsigned char* start = p + 1 - length;
     if (boundary.IsBoundary(start) &&
         !onHit(static_cast<std::size_t>(start - begin), static_cast<std::size_t>(p + 1 - begin))) {
       return;
     }
-    matched = Borders[length - 1];
+    matched = FBorders[length - 1];
   }
 }
 
@@ -184,24 +190,23 @@ template <typename TOnHit>
 void TWordPattern::ScanFolded(std::string_view record, TOnHit onHit) const {
   const unsigned char* begin = Unsigned(record);
   const unsigned char* end = begin + record.size();
-  const std::size_t length = Folded.size();
+  const std::size_t length = FFolded.size();
   const unsigned char* behind = begin;
   std::size_t behindIndex = 0;
   std::size_t matched = 0;
   std::size_t index = 0;  // of the character at p
   for (const unsigned char* p = begin; p < end; ++index) {
-    const TFoldedChar c = Reading->Read(p, end);
+    const TFoldedChar c = FReading->Read(p, end);
     p += c.Length;
-    while (matched > 0 && c.Code != Folded[matched]) matched = Borders[matched - 1];
-    if (c.Code == Folded[matched]) ++matched;
+    matched = MatchedAfter(FFolded, FBorders, matched, c.Code);
     if (matched < length) continue;
     for (; behindIndex + length < index + 1; ++behindIndex) {
-      behind += Reading->Read(behind, end).Length;
+      behind += FReading->Read(behind, end).Length;
     }
     if (!onHit(static_cast<std::size_t>(behind - begin), static_cast<std::size_t>(p - begin))) {
       return;
     }
-    matched = Borders[length - 1];
+    matched = FBorders[length - 1];
   }
 }
 
@@ -210,25 +215,25 @@ void TWordPattern::ScanFolded(std::string_view record, TOnHit onHit) const {
 // which the folded reading may start again. (A byte begins a folded character
 // when it begins a character, unless it is the mark that the half-width kana
 // before it takes into one character.)
+// A near-copy of ScanFolded kept for speed: every candidate record goes through it.
 bool TWordPattern::OccursFolded(std::string_view record) const {
   const unsigned char* begin = Unsigned(record);
   const unsigned char* end = begin + record.size();
-  const std::size_t length = Folded.size();
-  TCharBoundary boundary(Reading->Coding(), begin);
+  const std::size_t length = FFolded.size();
+  TCharBoundary boundary(FReading->Coding(), begin);
   std::size_t matched = 0;
   for (const unsigned char* p = begin; p < end;) {
     if (matched == 0) {
-      p = Finder->Find(p, end);
+      p = FFinder->Find(p, end);
       if (p == end) return false;
-      if (!Reading->BeginsFoldedChar(begin, p, end, boundary)) {
+      if (!FReading->BeginsFoldedChar(begin, p, end, boundary)) {
         ++p;
         continue;
       }
     }
-    const TFoldedChar c = Reading->Read(p, end);
+    const TFoldedChar c = FReading->Read(p, end);
     p += c.Length;
-    while (matched > 0 && c.Code != Folded[matched]) matched = Borders[matched - 1];
-    if (c.Code == Folded[matched]) ++matched;
+    matched = MatchedAfter(FFolded, FBorders, matched, c.Code);
     if (matched == length) return true;
   }
   return false;

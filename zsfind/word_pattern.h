@@ -9,16 +9,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-// Byte offsets of one occurrence within a record.
-struct THit {
-  std::size_t Begin;
-  std::size_t End;
-};
 
 class TWordPattern {
  public:
@@ -31,17 +26,19 @@ class TWordPattern {
   void Tune(const std::vector<std::size_t>& counts);
 
   bool OccursIn(std::string_view record) const;
-  // Appends every occurrence, overlapping ones included, in order.
-  void CollectHits(std::string_view record, std::vector<THit>& hits) const;
+  // Calls onHit(begin, end) with the byte offsets of every occurrence,
+  // overlapping ones included, in order, until it returns false.
+  void ForEachHit(std::string_view record,
+                  const std::function<bool(std::size_t, std::size_t)>& onHit) const;
   // Marks every occurrence in the mask (sized for the record).
   void MarkHits(std::string_view record, THitMask& mask) const;
   bool SameAs(const TWordPattern& other) const;
 
-  const std::string& Bytes() const { return Word; }
-  const std::vector<std::uint32_t>& FoldedCodes() const { return Folded; }
-  TCompare Compare() const { return Mode; }
+  const std::string& Bytes() const { return FWord; }
+  const std::vector<std::uint32_t>& FoldedCodes() const { return FFolded; }
+  TCompare Compare() const { return FMode; }
   // How the text's characters read.
-  const TCharFold& Fold() const { return *Reading; }
+  const TCharFold& Fold() const { return *FReading; }
   // The stretches of the word that a matching record holds byte for byte:
   // the whole word when comparing exactly; when folding, each run of
   // characters that have only the one encoding.
@@ -60,21 +57,26 @@ class TWordPattern {
   void ScanFolded(std::string_view record, TOnHit onHit) const;
   bool OccursFolded(std::string_view record) const;
 
-  std::string Word;
-  const TCharFold* Reading;
-  std::vector<std::uint32_t> Folded;
-  std::vector<THit> Runs;  // byte ranges of Word
+  std::string FWord;
+  const TCharFold* FReading;
+  std::vector<std::uint32_t> FFolded;
+  // Offsets of bytes in FWord: where a stretch begins and where it ends.
+  struct TByteRange {
+    std::size_t Begin;
+    std::size_t End;
+  };
+  std::vector<TByteRange> FRuns;
   // Compared byte for byte: when exact, or when folding changes nothing.
-  bool Literal = true;
+  bool FLiteral = true;
   // Knuth-Morris-Pratt: the longest proper border of each prefix, over the
   // bytes when literal, over the folded codes otherwise.
-  std::vector<std::size_t> Borders;
-  // Finds where an occurrence may start (Offset bytes before what it finds):
+  std::vector<std::size_t> FBorders;
+  // Finds where an occurrence may start (FFinderOffset bytes before what it finds):
   // a literal word's rarest byte; when folding, the encodings of the
   // first character.
-  std::optional<TByteScanner> Finder;
-  std::size_t FinderOffset = 0;
-  TCompare Mode;
+  std::optional<TByteScanner> FFinder;
+  std::size_t FFinderOffset = 0;
+  TCompare FMode;
 };
 
 // A Shift-JIS word can be searched when it is not empty, consists of whole

@@ -51,12 +51,12 @@ std::optional<int> YearOf(std::string_view field) {
 }
 
 void TYearChart::Add(std::string_view record) {
-  ++Records;
+  ++FRecords;
   for (std::size_t field = 0; field < kFields; ++field) {
     const std::size_t tab = record.find('\t');
     if (const auto year = YearOf(record.substr(0, tab))) {
-      ++WithYear[field];
-      ++PerDecade[field][static_cast<std::size_t>(*year - kFirstYear) / 10];
+      ++FWithYear[field];
+      ++FPerDecade[field][static_cast<std::size_t>(*year - kFirstYear) / 10];
     }
     if (tab == std::string_view::npos) return;
     record.remove_prefix(tab + 1);
@@ -64,10 +64,10 @@ void TYearChart::Add(std::string_view record) {
 }
 
 std::string TYearChart::Html() const {
-  const auto best = static_cast<std::size_t>(std::max_element(WithYear.begin(), WithYear.end()) -
-                                             WithYear.begin());
-  if (WithYear[best] < 2 || WithYear[best] * 2 <= Records) return {};
-  const auto& decades = PerDecade[best];
+  const auto best = static_cast<std::size_t>(std::max_element(FWithYear.begin(), FWithYear.end()) -
+                                             FWithYear.begin());
+  if (FWithYear[best] < 2 || FWithYear[best] * 2 <= FRecords) return {};
+  const auto& decades = FPerDecade[best];
   const auto isSet = [](std::uint64_t n) { return n > 0; };
   const auto first = static_cast<std::size_t>(std::find_if(decades.begin(), decades.end(), isSet) -
                                               decades.begin());
@@ -104,7 +104,7 @@ std::string TYearChart::Html() const {
     svg += "\r\n";
   }
   svg += "</svg>\r\n<figcaption>" + std::string(zsmsg::kChartTitle) + "（" +
-         std::string(zsmsg::kChartRecordsWithYear) + Number(WithYear[best]) +
+         std::string(zsmsg::kChartRecordsWithYear) + Number(FWithYear[best]) +
          std::string(zsmsg::kCountUnit) + "）</figcaption>\r\n</figure>\r\n";
   return svg;
 }

@@ -29,9 +29,9 @@ class TYearChart {
   static constexpr int kFirstYear = 1600;
   static constexpr std::size_t kDecades = 50;  // 1600 to 2099
 
-  std::uint64_t Records = 0;
-  std::array<std::uint64_t, kFields> WithYear{};
-  std::array<std::array<std::uint64_t, kDecades>, kFields> PerDecade{};
+  std::uint64_t FRecords = 0;
+  std::array<std::uint64_t, kFields> FWithYear{};
+  std::array<std::array<std::uint64_t, kDecades>, kFields> FPerDecade{};
 };
 
 // The year a field holds: four digits (half- or full-width), followed by 年 or

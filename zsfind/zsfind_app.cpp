@@ -1,7 +1,6 @@
 #include "zsfind/zsfind_app.h"
 
 #include "encoding/text_conversion.h"
-#include "zsfind/database_input.h"
 #include "zsfind/database_scan.h"
 #include "zsfind/find_request.h"
 #include "zsfind/html_report.h"
@@ -50,7 +49,7 @@ TOutcome Search(const TQuery& query, const std::vector<TReport*>& reports) {
   TReadFile database;
   if (!database.Open(query.Database)) {
     return Failed(kExitDatabaseProblem,
-                  database.RefusedDevice() ? zsmsg::kNotAFile : zsmsg::kDatabaseMissing);
+                  database.WasDeviceRefused() ? zsmsg::kNotAFile : zsmsg::kDatabaseMissing);
   }
   const std::optional<TDetectedEncoding> detected = DetectEncoding(database);
   if (!detected) return Failed(kExitDatabaseProblem, zsmsg::kReadFailed);
@@ -103,11 +102,11 @@ int Run(const std::vector<std::string>& args, const TAppEnvironment& environment
   const TOptions options = ParseOptions(args);
   if (options.Help) {
     out << kUsage;
-    return kExitFound;
+    return kExitShown;
   }
   if (options.ListVariants) {
     out << VariantList();
-    return kExitFound;
+    return kExitShown;
   }
   // Run by hand with nothing to do: no result files, only the usage.
   if (args.empty()) {

@@ -9,7 +9,6 @@
 
 #include "search/safe_command_line.h"
 #include "tests/search/cmd_model.h"
-#include "zsfind/launcher_values.h"
 #include "zsfind/options.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

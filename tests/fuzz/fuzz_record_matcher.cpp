@@ -12,6 +12,7 @@
 
 #include "encoding/utf8.h"
 #include "tests/support/reference_match.h"
+#include "tests/support/word_hits.h"
 #include "zsfind/record_matcher.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -165,7 +166,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const std::string_view record : expected) {
     for (std::size_t i = 0; i < words.size(); ++i) {
       std::vector<THit> hits;
-      patterns[i].CollectHits(record, hits);
+      CollectHits(patterns[i], record, hits);
       const std::vector<THit> reference = reference::Occurrences(record, words[i], compare, coding);
       Check(hits.size() == reference.size());
       for (std::size_t k = 0; k < hits.size(); ++k) {

@@ -1,6 +1,7 @@
 #include "tests/search/cmd_model.h"
 
 #include "encoding/shift_jis.h"
+#include "tests/support/shift_jis_lead_bytes.h"
 
 #include <algorithm>
 #include <cctype>

@@ -15,6 +15,7 @@
 #include "search/search_launcher.h"
 #include "search/win32_search_platform.h"
 #include "tests/search/cmd_model.h"
+#include "tests/support/shift_jis_lead_bytes.h"
 #include "tests/support/wine_test_support.h"
 
 #include <windows.h>

@@ -8,6 +8,7 @@
 #include "encoding/cp932.h"
 #include "encoding/shift_jis.h"
 #include "encoding/utf8.h"
+#include "tests/support/word_hits.h"
 #include "zsfind/char_fold.h"
 #include "zsfind/word_pattern.h"
 

@@ -9,6 +9,7 @@
 #include "encoding/cp932.h"
 #include "encoding/shift_jis.h"
 #include "encoding/utf8.h"
+#include "tests/support/shift_jis_lead_bytes.h"
 #include "zsfind/byte_scanner.h"
 
 #include <gtest/gtest.h>

@@ -6,7 +6,6 @@
 #include "search/safe_command_line.h"
 #include "tests/search/cmd_model.h"
 #include "tests/zsfind/result_files.h"
-#include "zsfind/launcher_values.h"
 #include "zsfind/options.h"
 
 #include <gtest/gtest.h>

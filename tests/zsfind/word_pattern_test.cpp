@@ -5,6 +5,7 @@
 // compiled to Shift-JIS; UTF-8 ones are written as u8"".
 
 #include "zsfind/word_pattern.h"
+#include "tests/support/word_hits.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +27,7 @@ std::string U(std::u8string_view text) { return {text.begin(), text.end()}; }
 
 std::vector<std::size_t> Begins(const TCase& c) {
   std::vector<THit> hits;
-  TWordPattern(c.Word, c.Compare, c.Coding).CollectHits(c.Record, hits);
+  CollectHits(TWordPattern(c.Word, c.Compare, c.Coding), c.Record, hits);
   std::vector<std::size_t> begins;
   for (const THit& h : hits) begins.push_back(h.Begin);
   return begins;
@@ -156,7 +157,7 @@ TEST(WordPattern, OccurrencesStartOnCharacters) {
 
 TEST(WordPattern, HitEndsAfterTheLastCharacterMatched) {
   std::vector<THit> hits;
-  TWordPattern("ガス", F).CollectHits("xｶﾞｽy", hits);
+  CollectHits(TWordPattern("ガス", F), "xｶﾞｽy", hits);
   ASSERT_EQ(hits.size(), 1u);
   EXPECT_EQ(hits[0].Begin, 1u);
   EXPECT_EQ(hits[0].End, 4u);
