@@ -1,11 +1,10 @@
 # The naming habit of .clang-tidy, kept by the build: clang-tidy checks every
-# C++ file of the product targets in the folders below as it compiles (and
-# the headers of those folders that it includes), on the native and the
-# Windows targets alike; a name off the habit fails the build.
-#
-# To cover another folder, add it to ZS_NAMING_FOLDERS. The tests, and the
-# fuzz preset, are not checked.
-set(ZS_NAMING_FOLDERS encoding zsfind bench)
+# C++ file of the product targets in the folders below (every product folder)
+# as it compiles, and the headers of those folders that it includes, on the
+# native and the Windows targets alike; a name off the habit fails the build.
+# A new product folder joins ZS_NAMING_FOLDERS. The tests, and the fuzz
+# preset, are not checked.
+set(ZS_NAMING_FOLDERS encoding product platform search widgets viewers about ui beep zsfind bench)
 
 find_program(ZS_CLANG_TIDY NAMES clang-tidy-14 clang-tidy REQUIRED)
 

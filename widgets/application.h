@@ -33,10 +33,10 @@ class TApplication {
 
   // Constructs a form that the application owns and destroys at the end. The
   // first form constructed becomes the main form.
-  template <class T, class... Args>
-  T& CreateForm(Args&&... args) {
-    auto form = std::make_unique<T>(std::forward<Args>(args)...);
-    T& ref = *form;
+  template <class TFormClass, class... TArgs>
+  TFormClass& CreateForm(TArgs&&... args) {
+    auto form = std::make_unique<TFormClass>(std::forward<TArgs>(args)...);
+    TFormClass& ref = *form;
     FForms.push_back(std::move(form));
     return ref;
   }
@@ -69,8 +69,8 @@ class TApplication {
   // a stop icon.
   void ShowException(const std::exception& error);
   // Runs a handler; an error it raises is shown in the error box.
-  template <class F>
-  void Guard(F&& handler) {
+  template <class THandler>
+  void Guard(THandler&& handler) {
     try {
       handler();
     } catch (const std::exception& error) {

@@ -42,7 +42,7 @@ class TForm : public TWinControl {
   // Tab and Shift+Tab, arrows, Enter on a button: true when consumed.
   bool DialogKey(const MSG& msg);
   // An access key: true when a control took it.
-  bool DialogChar(char ch);
+  bool DialogChar(char ch) override;
 
   void FocusChanged(TWinControl* control) { FActiveControl = control; }
   // Focuses the first control in tab order.

@@ -28,8 +28,8 @@ void Build(HMENU menu, std::vector<TMenuItem>& items, WORD& next) {
   }
 }
 
-template <class Match>
-const TMenuItem* FindFirst(const std::vector<TMenuItem>& items, const Match& match) {
+template <class TMatch>
+const TMenuItem* FindFirst(const std::vector<TMenuItem>& items, const TMatch& match) {
   for (const TMenuItem& item : items) {
     if (match(item)) return &item;
     if (const TMenuItem* found = FindFirst(item.Items, match)) return found;
