@@ -6,7 +6,10 @@
 # preset, are not checked.
 set(ZS_NAMING_FOLDERS encoding product platform search widgets viewers about ui beep zsfind bench)
 
-find_program(ZS_CLANG_TIDY NAMES clang-tidy-14 clang-tidy REQUIRED)
+option(ZS_NAMING_CHECK "Check the naming habit with clang-tidy as the product compiles" ON)
+if(ZS_NAMING_CHECK)
+  find_program(ZS_CLANG_TIDY NAMES clang-tidy-14 clang-tidy REQUIRED)
+endif()
 
 # clang-tidy reads the compiler's command through clang, which knows no
 # execution character set but UTF-8 (only the names are checked). For
@@ -30,6 +33,9 @@ endfunction()
 
 # Called after the folders are added.
 function(zs_check_naming)
+  if(NOT ZS_NAMING_CHECK)
+    return()
+  endif()
   zs_naming_command(command)
   foreach(folder ${ZS_NAMING_FOLDERS})
     get_property(targets DIRECTORY ${PROJECT_SOURCE_DIR}/${folder} PROPERTY BUILDSYSTEM_TARGETS)
