@@ -70,11 +70,14 @@ TCp932Code Cp932CodeOf(char32_t character) {
   return {{static_cast<unsigned char>(code >> 8), static_cast<unsigned char>(code)}, 2};
 }
 
-char32_t Cp932Form(char32_t character) {
-  const TCp932Code code = Cp932CodeOf(character);
-  if (code.Length == 0) return character;
+char32_t Cp932CharacterOf(const TCp932Code& code) {
   return code.Length == 1 ? Cp932Character(code.Bytes[0])
                           : Cp932Character(code.Bytes[0], code.Bytes[1]);
+}
+
+char32_t Cp932Form(char32_t character) {
+  const TCp932Code code = Cp932CodeOf(character);
+  return code.Length == 0 ? character : Cp932CharacterOf(code);
 }
 
 std::vector<char32_t> Cp932AlternateForms() {

@@ -23,6 +23,8 @@ struct TCp932Code {
 };
 
 TCp932Code Cp932CodeOf(char32_t character);
+// The character a code stands for (the code must have a length).
+char32_t Cp932CharacterOf(const TCp932Code& code);
 
 // The character the code of `character` stands for: itself, or for one of the
 // JIS mapping's forms the code page's character (〜 gives ～).

@@ -12,8 +12,6 @@ using fieldscan::SkipBlanks;
 using fieldscan::Take;
 using fieldscan::TakeDigits;
 
-// Between the first and the last page: - － ‐ ～ ~
-constexpr std::string_view kRangeMarks[] = {"-", "\x81\x7C", "\x81\x5D", "\x81\x60", "~"};
 constexpr std::string_view kPageMark = "\x95\xC5";  // 頁
 // A column is never narrower than its heading nor wider than this many bytes
 // of a field (about as many half-width characters); a cell's padding adds three.
@@ -35,8 +33,8 @@ TFieldKind NumberKind(std::string_view whole) {
   const std::size_t digits = TakeDigits(field);
   if (digits == 0) return TFieldKind::Text;
   if (digits == 4 && !pages && YearOf(whole)) return TFieldKind::Year;
-  if (std::any_of(std::begin(kRangeMarks), std::end(kRangeMarks),
-                  [&](std::string_view mark) { return Take(field, mark); })) {
+  // Between the first and the last page: - － ‐ ～ ~
+  if (TakeAny(field, {"-", "\x81\x7C", "\x81\x5D", "\x81\x60", "~"})) {
     if (TakeDigits(field) == 0) return TFieldKind::Text;
     pages = true;
   }

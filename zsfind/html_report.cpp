@@ -182,7 +182,7 @@ const unsigned char* EscapeRunUtf8(const unsigned char* p, const unsigned char* 
     // not written as the code of ～. (Above 0x7F, a single-byte code is a
     // half-width kana, which needs no escaping.)
     const TCp932Code code = c.Valid ? Cp932CodeOf(c.Code) : TCp932Code{{0, 0}, 0};
-    if (code.Length > 0 && Cp932Form(c.Code) == c.Code) {
+    if (code.Length > 0 && Cp932CharacterOf(code) == c.Code) {
       emit({reinterpret_cast<const char*>(code.Bytes), code.Length});
       continue;
     }
@@ -225,9 +225,10 @@ void EscapeTo(std::string_view text, TCharCoding coding, const THitMask* hits, b
 
 }  // namespace
 
-std::string EscapeHtml(std::string_view text, TCharCoding coding) {
+std::string EscapeHtml(std::string_view text) {
   std::string html;
-  EscapeTo(text, coding, nullptr, false, [&](std::string_view piece) { html.append(piece); });
+  EscapeTo(text, TCharCoding::ShiftJis, nullptr, false,
+           [&](std::string_view piece) { html.append(piece); });
   return html;
 }
 
@@ -298,14 +299,13 @@ void THtmlReport::Record(const TFoundRecord& record) {
 // Opens the section's rows with its first record, and a new chunk after
 // every kChunkRecords.
 void THtmlReport::StartRecord() {
-  if (!FInRows) {
+  if (FChunkRecords == 0) {
     Out().Write("<div class=\"rs\">\r\n<div class=\"k\">\r\n");
   } else if (FChunkRecords == kChunkRecords) {
     EndTable();
     Out().Write("</div>\r\n<div class=\"k\">\r\n");
     FChunkRecords = 0;
   }
-  FInRows = true;
   ++FChunkRecords;
 }
 
@@ -324,8 +324,7 @@ void THtmlReport::EndTable() {
 
 void THtmlReport::EndRows() {
   EndTable();
-  if (FInRows) Out().Write("</div>\r\n</div>\r\n");
-  FInRows = false;
+  if (FChunkRecords > 0) Out().Write("</div>\r\n</div>\r\n");
   FChunkRecords = 0;
 }
 

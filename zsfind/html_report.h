@@ -48,7 +48,6 @@ class THtmlReport : public TReport {
   void EndRows();
   void Remark(std::string_view kind, std::string_view label, std::string_view message);
 
-  bool FInRows = false;           // the section's rows are open
   std::size_t FChunkRecords = 0;  // records in the open chunk
   std::size_t FTableFields = 0;   // fields the open table's heading covers; 0: no table
   std::vector<THead> FHeads;
@@ -57,8 +56,7 @@ class THtmlReport : public TReport {
   TField FCount, FEncoding, FChart;
 };
 
-// Text as HTML text in the Shift_JIS page: markup characters escaped, bytes
-// that are no character (controls, a lead byte without a valid trail, bytes
-// that are no UTF-8) shown as U+FFFD, and in UTF-8 text the characters code
-// page 932 lacks as character references.
-std::string EscapeHtml(std::string_view text, TCharCoding coding = TCharCoding::ShiftJis);
+// Shift-JIS text as HTML text in the page: markup characters escaped, bytes
+// that are no character (controls, a lead byte without a valid trail) shown
+// as U+FFFD.
+std::string EscapeHtml(std::string_view text);
