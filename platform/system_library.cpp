@@ -6,15 +6,21 @@
 
 const TLibraryCalls kWin32LibraryCalls = {LoadLibraryExA, GetSystemDirectoryA, GetLastError};
 
+std::string SystemFolder(const TLibraryCalls& calls) {
+  char folder[MAX_PATH];
+  const UINT length = calls.GetSystemDirectory(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return {};
+  return std::string(folder, length);
+}
+
 HMODULE LoadSystemLibrary(const char* name, const TLibraryCalls& calls) {
   if (HMODULE module = calls.LoadLibraryEx(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
     return module;
   }
   if (calls.GetLastError() != ERROR_INVALID_PARAMETER) return nullptr;
-  char folder[MAX_PATH];
-  const UINT length = calls.GetSystemDirectory(folder, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return nullptr;
-  const std::string path = std::string(folder, length) + "\\" + name;
+  const std::string folder = SystemFolder(calls);
+  if (folder.empty()) return nullptr;
+  const std::string path = folder + "\\" + name;
   // The library's own imports are then looked for beside it first.
   return calls.LoadLibraryEx(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }

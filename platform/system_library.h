@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 // The calls the loader makes; tests hand in their own.
 struct TLibraryCalls {
   HMODULE(WINAPI* LoadLibraryEx)(LPCSTR name, HANDLE reserved, DWORD flags);
@@ -16,6 +18,9 @@ struct TLibraryCalls {
 };
 
 extern const TLibraryCalls kWin32LibraryCalls;
+
+// The system folder without a trailing backslash, or "" when it cannot be read.
+std::string SystemFolder(const TLibraryCalls& calls = kWin32LibraryCalls);
 
 // The system library `name` (a file name without a folder), or null. Asks for
 // the system folder with LOAD_LIBRARY_SEARCH_SYSTEM32; where the platform does

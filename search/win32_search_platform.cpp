@@ -55,9 +55,7 @@ TAnsiCodePage TWin32SearchPlatform::AnsiCodePage() {
 std::string TWin32SearchPlatform::CmdLinePrefix() {
   // Windows names cmd.exe in the system folder, or (in older versions) as
   // the variable ComSpec names it: the longer of the two is counted.
-  char folder[MAX_PATH];
-  const UINT length = GetSystemDirectoryA(folder, sizeof folder);
-  std::string interpreter = std::string(folder, length < sizeof folder ? length : 0) + "\\cmd.exe";
+  std::string interpreter = SystemFolder() + "\\cmd.exe";
   const std::string comSpec = ReadEnvironment("ComSpec");
   if (comSpec.size() > interpreter.size()) interpreter = comSpec;
   return "\"" + interpreter + "\" /c \"";

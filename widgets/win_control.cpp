@@ -77,7 +77,8 @@ bool TWinControl::PreProcessKey(const MSG& msg) {
     case WM_SYSKEYDOWN: {
       const TShortCut shortCut = ShortCutOfKey(msg);
       if (form != nullptr && form->RunShortCut(shortCut)) return true;
-      if (Application->RunShortCut(shortCut)) return true;
+      // The main form's menu also serves keys typed in other forms.
+      if (form != Application->MainForm() && Application->RunShortCut(shortCut)) return true;
       return form != nullptr && form->DialogKey(msg);
     }
     case WM_CHAR: {
